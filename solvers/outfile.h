@@ -1,0 +1,33 @@
+// Output files that appear whole or not at all.
+#pragma once
+#include <cstdio>
+#include <string>
+
+// A result file is written under a temporary name beside its own and moved into
+// place by commit(), so that a failed or interrupted run leaves the previous file
+// as it was. Any failure to create, write or move it is an output Failure.
+class OutFile {
+public:
+    explicit OutFile(std::string name);
+    ~OutFile();  // an uncommitted file is removed
+    OutFile(const OutFile&) = delete;
+    OutFile& operator=(const OutFile&) = delete;
+
+    FILE* fp() { return fp_; }
+    const std::string& name() const { return name_; }
+    const std::string& temp_path() const { return temp_; }
+
+    void finish();  // flushes and closes; the rows can then be read back from temp_path()
+    void commit();  // finishes and moves the file into place under its name
+
+private:
+    std::string name_, temp_;
+    FILE* fp_ = nullptr;
+    bool committed_ = false;
+};
+
+// Creates the named file or truncates it to empty (scratch files, rebuilt row by row).
+void nwrite(const char* name);
+
+// One result row: "%d " with the number, "%e " for each of n values, then "\n".
+void put_row(FILE* fp, int number, const double* values, int n);
