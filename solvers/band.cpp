@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "failure.h"
+
 void fix(const Structure& s, Stiffness& tkmat, double* tf)
 {
     auto replace = [&](int r, double value) {
@@ -92,6 +94,17 @@ int gauss_symb(Stiffness& a, double* f, double* x, int n)
         x[i] = f[i] - s;
     }
     return -1;
+}
+
+void fix_and_solve(Structure& s, Stiffness& tkmat, const char* file)
+{
+    fix(s, tkmat, s.tf);
+    int weak = gauss_symb(tkmat, s.tf, s.solve, s.dimk);
+    if (weak >= 0)
+        fail(Status::model, file,
+             strf("node %d %s has no stiffness: it is in no element, or the structure is not held "
+                  "against rigid motion",
+                  weak / 2 + 1, weak % 2 ? "y" : "x"));
 }
 
 void gauss_symb_plain(Stiffness& a, double* f, double* x, int n)

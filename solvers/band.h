@@ -20,5 +20,9 @@ int band_check(const Stiffness& tkmat, int dimk);
 // is 0, not finite, or below 1e-12 of its diagonal before elimination.
 int gauss_symb(Stiffness& tkmat, double* tf, double* solve, int dimk);
 
+// fix, then gauss_symb into s.solve. A weak pivot is refused with status 3,
+// naming its node and direction, before any result file is touched.
+void fix_and_solve(Structure& s, Stiffness& tkmat, const char* file);
+
 // The plain band loops, kept as the reference the fast elimination must match.
 void gauss_symb_plain(Stiffness& tkmat, double* tf, double* solve, int dimk);

@@ -33,13 +33,7 @@ void run()
     assemble_tri(s, tkmat, model_file);
 
     // 3. impose the boundary records and solve
-    fix(s, tkmat, s.tf);
-    int weak = gauss_symb(tkmat, s.tf, s.solve, s.dimk);
-    if (weak >= 0)
-        fail(Status::model, model_file,
-             strf("node %d %s has no stiffness: it is in no element, or the structure is not held "
-                  "against rigid motion",
-                  weak / 2 + 1, weak % 2 ? "y" : "x"));
+    fix_and_solve(s, tkmat, model_file);
 
     // 4. write displacements, element and nodal strains and stresses
     StructuralFiles out;

@@ -11,33 +11,10 @@
 #include <sstream>
 
 #include "model_text.h"
+#include "result_rows.h"
 #include "sandbox.h"
 
 namespace {
-
-const char* const result_files[] = {"result_nalvik.txt", "result_nalvik_strain_elm.txt",
-                                    "result_nalvik_stress_elm.txt", "result_nalvik_strain.txt",
-                                    "result_nalvik_stress.txt"};
-
-// Rows of a result file: the leading integers and the values.
-struct Rows {
-    std::vector<int> number;
-    std::vector<std::vector<double>> value;
-};
-
-Rows rows(const std::string& text, int per_row)
-{
-    Rows r;
-    std::istringstream in(text);
-    int n;
-    while (in >> n) {
-        std::vector<double> v(per_row);
-        for (double& x : v) in >> x;
-        r.number.push_back(n);
-        r.value.push_back(v);
-    }
-    return r;
-}
 
 // Unit square of two counter-clockwise triangles, E = 1, nu = 0, t = 1, left
 // edge held, 0.5 pulling on each right node: uniaxial stress 1, so u = x, v = 0.
@@ -94,13 +71,6 @@ const char* const prescribed_square_files[5] = {
     "3 8.750000e-01 2.500000e-01 0.000000e+00 \n"
     "4 8.750000e-01 2.500000e-01 0.000000e+00 \n",
 };
-
-std::map<std::string, std::string> results_of(const Sandbox& box)
-{
-    std::map<std::string, std::string> files;
-    for (const char* f : result_files) files[f] = box.read(f);
-    return files;
-}
 
 }  // namespace
 

@@ -1,0 +1,379 @@
+// nalvik_quad end to end: the console echo and four Gauss-point rows per element
+// byte for byte, fields the bilinear element reproduces exactly, the patch test,
+// a cantilever against beam theory, refusals of broken input, and the structured
+// road from the block mesher.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <dirent.h>
+
+#include "model_text.h"
+#include "result_rows.h"
+#include "sandbox.h"
+
+namespace {
+
+// Two unit squares side by side on x = -1..1, every node prescribed on u = x,
+// v = 0, E = 0.75 and nu = 0.5 (so E / (1 - nu^2) = 1): strain (1, 0, 0) and
+// stress (1, 0.5, 0) at every Gauss point, every number exact in binary. The
+// load on node 4 meets fixed equations and is overwritten.
+const char* const strip =
+    "6 1 2 6 1\n"
+    "1 -1 0\n2 0 0\n3 1 0\n4 1 1\n5 0 1\n6 -1 1\n"
+    "1 0.75 0.5 1\n"
+    "1 1 2 5 6 1\n2 2 3 4 5 1\n"
+    "1 1 1 -1 0\n2 1 1 0 0\n3 1 1 1 0\n4 1 1 1 0\n5 1 1 0 0\n6 1 1 -1 0\n"
+    "4 2 3\n";
+
+const char* const strip_echo =
+    "6\t1\t2\t6\t1\n"
+    "1\t-1.000000\t0.000000\n"
+    "2\t0.000000\t0.000000\n"
+    "3\t1.000000\t0.000000\n"
+    "4\t1.000000\t1.000000\n"
+    "5\t0.000000\t1.000000\n"
+    "6\t-1.000000\t1.000000\n"
+    "1\t7.500000e-01\t0.500000\t1.000000\n"
+    "1\t1\t2\t5\t6\t1\n"
+    "2\t2\t3\t4\t5\t1\n"
+    "1\t1\t1\t-1.000000\t0.000000\n"
+    "2\t1\t1\t0.000000\t0.000000\n"
+    "3\t1\t1\t1.000000\t0.000000\n"
+    "4\t1\t1\t1.000000\t0.000000\n"
+    "5\t1\t1\t0.000000\t0.000000\n"
+    "6\t1\t1\t-1.000000\t0.000000\n"
+    "4\t2.000000\t3.000000\n"
+    "Read <result_nalvik_strain_elm.txt>\n"
+    "write_file_name = result_nalvik_strain.txt\n"
+    "Read <result_nalvik_stress_elm.txt>\n"
+    "write_file_name = result_nalvik_stress.txt\n";
+
+std::string repeat(const std::string& row, int times)
+{
+    std::string s;
+    for (int i = 0; i < times; ++i) s += row;
+    return s;
+}
+
+// Rows numbered 1..count, each with the same values.
+std::string numbered(const std::string& values, int count)
+{
+    std::string s;
+    for (int i = 1; i <= count; ++i) s += std::to_string(i) + " " + values;
+    return s;
+}
+
+const std::string strip_files[5] = {
+    "1 -1.000000e+00 0.000000e+00 \n"
+    "2 0.000000e+00 0.000000e+00 \n"
+    "3 1.000000e+00 0.000000e+00 \n"
+    "4 1.000000e+00 0.000000e+00 \n"
+    "5 0.000000e+00 0.000000e+00 \n"
+    "6 -1.000000e+00 0.000000e+00 \n",
+    repeat("1 1.000000e+00 0.000000e+00 0.000000e+00 \n", 4) +
+        repeat("2 1.000000e+00 0.000000e+00 0.000000e+00 \n", 4),
+    repeat("1 1.000000e+00 5.000000e-01 0.000000e+00 \n", 4) +
+        repeat("2 1.000000e+00 5.000000e-01 0.000000e+00 \n", 4),
+    numbered("1.000000e+00 0.000000e+00 0.000000e+00 \n", 6),
+    numbered("1.000000e+00 5.000000e-01 0.000000e+00 \n", 6),
+};
+
+// A cantilever strip for the refusals: left edge held, pulled at the right.
+const char* const held_strip =
+    "6 1 2 2 2\n"
+    "1 0 0\n2 1 0\n3 2 0\n4 2 1\n5 1 1\n6 0 1\n"
+    "1 1000 0.3 1\n"
+    "1 1 2 5 6 1\n2 2 3 4 5 1\n"
+    "1 1 1 0 0\n6 1 1 0 0\n"
+    "3 0.5 0\n4 0.5 0\n";
+
+}  // namespace
+
+TEST(NalvikQuad, EchoAndGaussRowsByteForByte)
+{
+    Sandbox box;
+    box.write("nalvik.txt", strip);
+    RunResult r = box.run("nalvik_quad");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, strip_echo);
+    EXPECT_EQ(r.err, "");
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(box.read(result_files[i]), strip_files[i]) << result_files[i];
+
+    // a second run rewrites every file: one run's rows, no temporary files left
+    r = box.run("nalvik_quad");
+    ASSERT_EQ(r.status, 0);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(box.read(result_files[i]), strip_files[i]) << result_files[i];
+    EXPECT_EQ(box.snapshot().size(), 6u);
+}
+
+TEST(NalvikQuad, GaussRowsInOrderAndNodalMeansWithoutExtrapolation)
+{
+    // u = x y, v = 0 on two unit squares (x = 0..2) is bilinear, so the element
+    // holds it exactly: strain (y, 0, x) at every Gauss point. With c = 1 and
+    // nu = 0.5, stress (y, y / 2, x / 4). Node 7 lies in no element, held both ways.
+    Sandbox box;
+    box.write("nalvik.txt",
+              "7 1 2 7 0\n"
+              "1 0 0\n2 1 0\n3 2 0\n4 2 1\n5 1 1\n6 0 1\n7 5 5\n"
+              "1 0.75 0.5 1\n"
+              "1 1 2 5 6 1\n2 2 3 4 5 1\n"
+              "1 1 1 0 0\n2 1 1 0 0\n3 1 1 0 0\n4 1 1 2 0\n5 1 1 1 0\n6 1 1 0 0\n7 1 1 0 0\n");
+    RunResult r = box.run("nalvik_quad");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    // Gauss points xi outer, eta inner: (-g,-g), (-g,+g), (+g,-g), (+g,+g);
+    // at local -g the square's coordinate is (1 - g) / 2, at +g (1 + g) / 2
+    const double g = 0.5773502692, lo = (1 - g) / 2, hi = (1 + g) / 2;
+    const double gx[4] = {lo, lo, hi, hi}, gy[4] = {lo, hi, lo, hi};
+    Rows strain = rows(box.read("result_nalvik_strain_elm.txt"), 3);
+    Rows stress = rows(box.read("result_nalvik_stress_elm.txt"), 3);
+    ASSERT_EQ(strain.value.size(), 8u);
+    ASSERT_EQ(stress.value.size(), 8u);
+    for (int e = 0; e < 2; ++e)
+        for (int p = 0; p < 4; ++p) {
+            int row = 4 * e + p;
+            double x = e + gx[p], y = gy[p];
+            EXPECT_EQ(strain.number[row], e + 1);
+            EXPECT_EQ(stress.number[row], e + 1);
+            EXPECT_NEAR(strain.value[row][0], y, 1e-6) << "element " << e + 1 << ", point " << p + 1;
+            EXPECT_NEAR(strain.value[row][1], 0.0, 1e-12) << "element " << e + 1 << ", point " << p + 1;
+            EXPECT_NEAR(strain.value[row][2], x, 1e-6) << "element " << e + 1 << ", point " << p + 1;
+            EXPECT_NEAR(stress.value[row][0], y, 1e-6) << "element " << e + 1 << ", point " << p + 1;
+            EXPECT_NEAR(stress.value[row][1], y / 2, 1e-6) << "element " << e + 1 << ", point " << p + 1;
+            EXPECT_NEAR(stress.value[row][2], x / 4, 1e-6) << "element " << e + 1 << ", point " << p + 1;
+        }
+
+    // every node takes the plain mean of the rows of its elements: x averages to
+    // 0.5 over element 1, 1.5 over element 2, and 1.0 at nodes 2 and 5, which
+    // see all eight rows; y averages to 0.5 everywhere, not to the value at the
+    // nearest Gauss point; node 7 gets zeros
+    const double mean_x[7] = {0.5, 1.0, 1.5, 1.5, 1.0, 0.5, 0.0};
+    Rows node_strain = rows(box.read("result_nalvik_strain.txt"), 3);
+    Rows node_stress = rows(box.read("result_nalvik_stress.txt"), 3);
+    ASSERT_EQ(node_strain.value.size(), 7u);
+    for (int n = 0; n < 7; ++n) {
+        double y = n < 6 ? 0.5 : 0.0;
+        EXPECT_NEAR(node_strain.value[n][0], y, 1e-6) << "node " << n + 1;
+        EXPECT_NEAR(node_strain.value[n][2], mean_x[n], 1e-6) << "node " << n + 1;
+        EXPECT_NEAR(node_stress.value[n][1], y / 2, 1e-6) << "node " << n + 1;
+        EXPECT_NEAR(node_stress.value[n][2], mean_x[n] / 4, 1e-6) << "node " << n + 1;
+    }
+    EXPECT_NE(box.read("result_nalvik_strain.txt").find("7 0.000000e+00 0.000000e+00 0.000000e+00 \n"),
+              std::string::npos);
+}
+
+TEST(NalvikQuad, SmallStrainsAreWrittenAsComputed)
+{
+    // u = 5e-11 x on the unit square: below the triangles' 1e-10 rule, written anyway
+    Sandbox box;
+    box.write("nalvik.txt",
+              "4 1 1 4 0\n1 0 0\n2 1 0\n3 1 1\n4 0 1\n1 1 0 1\n1 1 2 3 4 1\n"
+              "1 1 1 0 0\n2 1 1 5e-11 0\n3 1 1 5e-11 0\n4 1 1 0 0\n");
+    RunResult r = box.run("nalvik_quad");
+    ASSERT_EQ(r.status, 0) << r.err;
+    Rows strain = rows(box.read("result_nalvik_strain_elm.txt"), 3);
+    ASSERT_EQ(strain.value.size(), 4u);
+    for (const auto& v : strain.value) EXPECT_NEAR(v[0], 5e-11, 1e-17);
+    Rows stress = rows(box.read("result_nalvik_stress_elm.txt"), 3);
+    for (const auto& v : stress.value) EXPECT_NEAR(v[0], 5e-11, 1e-17);
+}
+
+TEST(NalvikQuad, PatchTestOfDistortedQuadrilateralsBoundaryFirst)
+{
+    // a linear displacement field prescribed on every boundary node of a grid of
+    // distorted (still convex) quadrilaterals numbered boundary first: every
+    // Gauss row and every nodal mean must show the field's exact strain
+    Grid g = boundary_first_grid(6, 5, 3.0, 2.0, true);
+    for (int j = 1; j < 5; ++j)
+        for (int i = 1; i < 6; ++i) {
+            auto& n = g.model.nodes[g.at(i, j) - 1];
+            n.x += 0.11 * ((i * 7 + j * 3) % 5 - 2) / 2.0;
+            n.y += 0.09 * ((i * 3 + j * 5) % 5 - 2) / 2.0;
+        }
+    const double a = 1e-3, b = 2e-3, c = -1e-3, d = 5e-4, e = 3e-3, f = -4e-3;
+    auto ux = [&](double x, double y) { return a + b * x + c * y; };
+    auto uy = [&](double x, double y) { return d + e * x + f * y; };
+    for (int j = 0; j <= 5; ++j)
+        for (int i = 0; i <= 6; ++i)
+            if (i == 0 || i == 6 || j == 0 || j == 5) {
+                const auto& n = g.model.nodes[g.at(i, j) - 1];
+                g.model.bounds.push_back({g.at(i, j), 1, 1, ux(n.x, n.y), uy(n.x, n.y)});
+            }
+    const double E = 2000.0, nu = 0.25;
+    g.model.materials.push_back({E, nu, 0.7});
+    Sandbox box;
+    box.write("nalvik.txt", g.model.text());
+    RunResult r = box.run("nalvik_quad");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    const double ex = b, ey = f, gxy = c + e;
+    const double k = E / (1 - nu * nu);
+    const double sx = k * (ex + nu * ey), sy = k * (nu * ex + ey), txy = k * (1 - nu) * 0.5 * gxy;
+    Rows disp = rows(box.read("result_nalvik.txt"), 2);
+    ASSERT_EQ(disp.value.size(), g.model.nodes.size());
+    for (size_t i = 0; i < disp.value.size(); ++i) {
+        const auto& n = g.model.nodes[i];
+        EXPECT_NEAR(disp.value[i][0], ux(n.x, n.y), 1e-9) << "node " << i + 1;
+        EXPECT_NEAR(disp.value[i][1], uy(n.x, n.y), 1e-9) << "node " << i + 1;
+    }
+    const size_t ne = g.model.elements.size();
+    const struct { const char* file; size_t rows; } strains[] = {
+        {"result_nalvik_strain_elm.txt", 4 * ne}, {"result_nalvik_strain.txt", g.model.nodes.size()}};
+    for (const auto& [file, count] : strains) {
+        Rows strain = rows(box.read(file), 3);
+        EXPECT_EQ(strain.value.size(), count) << file;
+        for (const auto& v : strain.value) {
+            EXPECT_NEAR(v[0], ex, 1e-8) << file;
+            EXPECT_NEAR(v[1], ey, 1e-8) << file;
+            EXPECT_NEAR(v[2], gxy, 1e-8) << file;
+        }
+    }
+    for (const char* file : {"result_nalvik_stress_elm.txt", "result_nalvik_stress.txt"}) {
+        Rows stress = rows(box.read(file), 3);
+        for (const auto& v : stress.value) {
+            EXPECT_NEAR(v[0], sx, 1e-5 * std::fabs(sx)) << file;
+            EXPECT_NEAR(v[1], sy, 1e-5 * std::fabs(sy)) << file;
+            EXPECT_NEAR(v[2], txy, 1e-5 * std::fabs(txy)) << file;
+        }
+    }
+    // four consecutive rows per element, numbered by the element
+    Rows elm = rows(box.read("result_nalvik_stress_elm.txt"), 3);
+    ASSERT_EQ(elm.number.size(), 4 * ne);
+    for (size_t i = 0; i < elm.number.size(); ++i) EXPECT_EQ(elm.number[i], static_cast<int>(i / 4 + 1));
+}
+
+namespace {
+
+// A cantilever of nx by ny square-celled quadrilaterals, L by h, clamped at
+// x = 0 (every node of that edge held both ways), with a total downward shear P
+// at x = L distributed parabolically over the depth as consistent nodal loads.
+// Nodes run up each column, so the band stays narrow.
+ModelText cantilever(int nx, int ny, double L, double h, double E, double nu, double P)
+{
+    ModelText m;
+    auto node = [&](int i, int j) { return i * (ny + 1) + j + 1; };
+    for (int i = 0; i <= nx; ++i)
+        for (int j = 0; j <= ny; ++j) m.nodes.push_back({L * i / nx, h * j / ny});
+    m.materials.push_back({E, nu, 1.0});
+    for (int i = 0; i < nx; ++i)
+        for (int j = 0; j < ny; ++j) m.elements.push_back({{node(i, j), node(i + 1, j), node(i + 1, j + 1), node(i, j + 1)}, 1});
+    for (int j = 0; j <= ny; ++j) m.bounds.push_back({node(0, j), 1, 1, 0.0, 0.0});
+    // tau(y) = 6 P y (h - y) / h^3 integrates to P; tau times a linear shape
+    // function is cubic, so Simpson's rule on each edge segment is exact
+    auto tau = [&](double y) { return 6 * P * y * (h - y) / (h * h * h); };
+    std::vector<double> fy(ny + 1, 0.0);
+    for (int j = 0; j < ny; ++j) {
+        double y0 = h * j / ny, y1 = h * (j + 1) / ny, ym = (y0 + y1) / 2, len = y1 - y0;
+        fy[j] += len / 6 * (tau(y0) * 1 + 4 * tau(ym) * 0.5);
+        fy[j + 1] += len / 6 * (4 * tau(ym) * 0.5 + tau(y1) * 1);
+    }
+    for (int j = 0; j <= ny; ++j) m.loads.push_back({node(nx, j), 0.0, -fy[j]});
+    return m;
+}
+
+}  // namespace
+
+TEST(NalvikQuad, CantileverApproachesBeamTheoryFromBelow)
+{
+    // L = 10, h = 1, t = 1, E = 1000, nu = 0.3, P = 1: beam theory with shear,
+    // P L^3 / (3 E I) + P L / (k G A) with k = 5/6, gives 4 + 0.0312 = 4.0312.
+    // Fully integrated bilinear elements lock somewhat in bending (parasitic
+    // shear), so the tip moves less, and less so as the cells get smaller.
+    const double L = 10, h = 1, E = 1000, nu = 0.3, P = 1;
+    const double I = h * h * h / 12, G = E / (2 * (1 + nu));
+    const double beam = P * L * L * L / (3 * E * I) + P * L / (5.0 / 6.0 * G * h);
+    double previous = 0;
+    for (int ny : {1, 2, 4, 8}) {
+        int nx = 10 * ny;
+        Sandbox box;
+        box.write("nalvik.txt", cantilever(nx, ny, L, h, E, nu, P).text());
+        RunResult r = box.run("nalvik_quad");
+        ASSERT_EQ(r.status, 0) << r.err;
+        Rows disp = rows(box.read("result_nalvik.txt"), 2);
+        ASSERT_EQ(disp.value.size(), static_cast<size_t>((nx + 1) * (ny + 1)));
+        double tip = 0;  // mean deflection of the free end's nodes
+        for (int j = 0; j <= ny; ++j) tip += -disp.value[nx * (ny + 1) + j][1];
+        tip /= ny + 1;
+        double ratio = tip / beam;
+        std::printf("cantilever %d x %d quadrilaterals: tip %.5f, beam theory %.5f, ratio %.4f\n", nx, ny, tip,
+                    beam, ratio);
+        EXPECT_LT(ratio, 1.0) << nx << " x " << ny;
+        EXPECT_GT(ratio, previous) << nx << " x " << ny << " must come closer than the coarser mesh";
+        previous = ratio;
+    }
+    EXPECT_GT(previous, 0.98) << "the finest mesh must come within 2 % of beam theory";
+}
+
+TEST(NalvikQuad, BrokenInputIsRefusedAndEarlierResultsStay)
+{
+    struct Case { const char* what; std::string text; int status; std::string message; };
+    const std::string tidy = held_strip;
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string t = tidy;
+        t.replace(t.find(from), from.size(), to);
+        return t;
+    };
+    const std::string rigid = " has no stiffness: it is in no element, or the structure is not held against rigid motion";
+    const Case cases[] = {
+        {"missing file", "", 2, "nalvik.txt: cannot be opened: No such file or directory"},
+        {"truncated before the fourth node", tidy.substr(0, tidy.find("2 2 3 4") + 7), 2,
+         "nalvik.txt: element 2: the file ends before node 4"},
+        {"read as triangles would be", replaced("1 1 2 5 6 1\n2 2 3 4 5 1\n", "1 1 2 5 1\n2 2 3 4 1\n"), 2,
+         "nalvik.txt: element 1: material 2 is not in 1..1"},
+        {"word for a number", replaced("3 2 0\n", "3 2 x0\n"), 2,
+         "nalvik.txt: node record 3: expected a real for y, found 'x0'"},
+        {"fourth node out of range", replaced("2 2 3 4 5 1", "2 2 3 4 7 1"), 2,
+         "nalvik.txt: element 2: node 7 is not in 1..6"},
+        {"material out of range", replaced("2 2 3 4 5 1", "2 2 3 4 5 2"), 2,
+         "nalvik.txt: element 2: material 2 is not in 1..1"},
+        {"too many elements", "6 1 3001 0 0\n", 2, "nalvik.txt: header: the element count 3001 is over the limit of 3000"},
+        {"collapsed quadrilateral", replaced("2 2 3 4 5 1", "2 2 3 3 2 1"), 3,
+         "nalvik.txt: element 2: nodes 2 3 3 2: the Jacobian determinant is 0 at Gauss point 1 (a collapsed "
+         "quadrilateral)"},
+        {"bow-tie", replaced("2 2 3 4 5 1", "2 2 3 5 4 1"), 3,
+         "nalvik.txt: element 2: nodes 2 3 5 4: the Jacobian determinant changes sign between Gauss points 1 "
+         "and 2 (a twisted or badly non-convex quadrilateral)"},
+        {"node in no element left free", replaced("6 1 2 2 2\n", "7 1 2 2 2\n").insert(tidy.find("1 1000"), "7 3 3\n"),
+         3, "nalvik.txt: node 7 x" + rigid},
+        {"held in x only", replaced("1 1 1 0 0\n6 1 1 0 0", "1 1 0 0 0\n6 1 0 0 0"), 3, rigid},
+    };
+    for (const Case& c : cases) {
+        Sandbox box;
+        box.write("nalvik.txt", held_strip);
+        ASSERT_EQ(box.run("nalvik_quad").status, 0);
+        if (c.text.empty())
+            std::remove(box.path("nalvik.txt").c_str());
+        else
+            box.write("nalvik.txt", c.text);
+        auto before = box.snapshot();
+        RunResult r = box.run("nalvik_quad");
+        EXPECT_EQ(r.status, c.status) << c.what;
+        if (c.message.rfind("nalvik.txt", 0) == 0)
+            EXPECT_EQ(r.err, "nalvik_quad: " + c.message + "\n") << c.what;
+        else
+            EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what;
+        EXPECT_TRUE(box.snapshot() == before) << c.what << ": files on disk changed";
+    }
+}
+
+TEST(NalvikQuad, UnwritableResultIsAnOutputFailure)
+{
+    Sandbox box;
+    box.write("nalvik.txt", held_strip);
+    ASSERT_EQ(box.run("nalvik_quad").status, 0);
+    std::remove(box.path("result_nalvik_strain_elm.txt").c_str());
+    ASSERT_EQ(mkdir(box.path("result_nalvik_strain_elm.txt").c_str(), 0755), 0);
+    std::string heavier = held_strip;
+    heavier.replace(heavier.find("3 0.5 0\n4 0.5 0"), 15, "3 1.5 0\n4 1.5 0");
+    box.write("nalvik.txt", heavier);
+    auto before = box.snapshot();
+    RunResult r = box.run("nalvik_quad");
+    EXPECT_EQ(r.status, 5);
+    EXPECT_EQ(r.err, "nalvik_quad: result_nalvik_strain_elm.txt: cannot be written: Is a directory\n");
+    EXPECT_TRUE(box.snapshot() == before);
+}

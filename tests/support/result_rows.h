@@ -1,0 +1,20 @@
+// Reading back the structural result files in the end-to-end tests.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sandbox.h"
+
+// The five files every structural solver writes, in the order of their writing.
+extern const char* const result_files[5];
+
+// Rows of a result file: the leading integers and the values.
+struct Rows {
+    std::vector<int> number;
+    std::vector<std::vector<double>> value;
+};
+Rows rows(const std::string& text, int per_row);
+
+// The five result files of a sandbox by name, bytes as written.
+std::map<std::string, std::string> results_of(const Sandbox& box);
