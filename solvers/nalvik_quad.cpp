@@ -26,11 +26,8 @@ Stiffness tkmat;  // zero at start, filled once
 void run()
 {
     // 1. read and check the model, echoing every value as it is read
-    clear_conditions(s);
-    s.k = 4;
     Scanner sc = Scanner::open(model_file);
-    subinput(sc, s, stdout);
-    for (int i = 0; i < s.dimk; ++i) s.solve[i] = 0.0;
+    read_structure(sc, s, 4, stdout);
 
     // 2. assemble the element matrices, Gauss point by Gauss point
     quad::assemble_quad(s, tkmat, model_file);

@@ -23,11 +23,8 @@ Stiffness tkmat;  // zero at start, filled once
 void run()
 {
     // 1. read and check the model
-    clear_conditions(s);
-    s.k = 3;
     Scanner sc = Scanner::open(model_file);
-    subinput(sc, s, stdout);
-    for (int i = 0; i < s.dimk; ++i) s.solve[i] = 0.0;
+    read_structure(sc, s, 3, stdout);
 
     // 2. assemble the element matrices
     assemble_tri(s, tkmat, model_file);

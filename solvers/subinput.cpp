@@ -21,6 +21,14 @@ void clear_conditions(Structure& s)
     for (int i = 0; i < max_equations; ++i) s.tf[i] = 0.0;
 }
 
+void read_structure(Scanner& sc, Structure& s, int k, FILE* echo)
+{
+    clear_conditions(s);
+    s.k = k;
+    subinput(sc, s, echo);
+    for (int i = 0; i < s.dimk; ++i) s.solve[i] = 0.0;
+}
+
 void subinput(Scanner& sc, Structure& s, FILE* echo)
 {
     const bool quad = s.k == 4;

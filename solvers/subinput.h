@@ -14,3 +14,7 @@ void subinput(Scanner& sc, Structure& s, FILE* echo);
 
 // Step 1 of both solvers: every node free with prescribed values 0, no load.
 void clear_conditions(Structure& s);
+
+// The whole first step of both solvers: conditions cleared, the model read with
+// k nodes per element (3 or 4) and echoed, the solution cleared.
+void read_structure(Scanner& sc, Structure& s, int k, FILE* echo);

@@ -8,6 +8,7 @@
 
 #include "band.h"
 #include "model_text.h"
+#include "quad_analysis.h"
 #include "subinput.h"
 #include "tri_analysis.h"
 
@@ -157,7 +158,7 @@ TEST(GaussSymb, WeakPivotsAreReportedNotDividedBy)
 
 TEST(GaussSymb, SkippingZerosGivesTheBytesOfThePlainLoops)
 {
-    struct Case { const char* what; std::string text; };
+    struct Case { const char* what; std::string text; int k = 3; };
     std::vector<Case> cases;
 
     // boundary first with a prescribed linear field on the whole boundary
@@ -193,12 +194,26 @@ TEST(GaussSymb, SkippingZerosGivesTheBytesOfThePlainLoops)
     strip.loads = {{7, 1.0, 0.5}, {14, 2.0, 0.0}};
     cases.push_back({"two-material strip", strip.text()});
 
+    // the same patch and cantilever meshed with quadrilaterals
+    Grid quad_patch = boundary_first_grid(5, 4, 2.0, 1.0, true);
+    quad_patch.model.materials = patch.model.materials;
+    quad_patch.model.bounds = patch.model.bounds;
+    cases.push_back({"quadrilateral patch, boundary first", quad_patch.model.text(), 4});
+    Grid quad_beam = boundary_first_grid(12, 3, 12.0, 3.0, true);
+    quad_beam.model.materials = beam.model.materials;
+    quad_beam.model.bounds = beam.model.bounds;
+    quad_beam.model.loads = beam.model.loads;
+    cases.push_back({"quadrilateral cantilever, boundary first", quad_beam.model.text(), 4});
+
     static Structure s1, s2;
     for (const Case& c : cases) {
-        load(c.text, s1, 3);
+        load(c.text, s1, c.k);
         s2 = s1;
         clear(s1.dimk);
-        assemble_tri(s1, a, "nalvik.txt");
+        if (c.k == 3)
+            assemble_tri(s1, a, "nalvik.txt");
+        else
+            quad::assemble_quad(s1, a, "nalvik.txt");
         fix(s1, a, s1.tf);
         for (int i = 0; i < s1.dimk; ++i) std::memcpy(a2[i], a[i], sizeof(double) * s1.dimk);
         std::memcpy(s2.tf, s1.tf, sizeof s1.tf);

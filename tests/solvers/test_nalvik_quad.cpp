@@ -12,6 +12,8 @@
 #include <dirent.h>
 
 #include "model_text.h"
+#include "patch_test.h"
+#include "refusals.h"
 #include "result_rows.h"
 #include "sandbox.h"
 
@@ -95,19 +97,9 @@ const char* const held_strip =
 
 TEST(NalvikQuad, EchoAndGaussRowsByteForByte)
 {
-    Sandbox box;
-    box.write("nalvik.txt", strip);
-    RunResult r = box.run("nalvik_quad");
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, strip_echo);
-    EXPECT_EQ(r.err, "");
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(box.read(result_files[i]), strip_files[i]) << result_files[i];
-
-    // a second run rewrites every file: one run's rows, no temporary files left
-    r = box.run("nalvik_quad");
-    ASSERT_EQ(r.status, 0);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(box.read(result_files[i]), strip_files[i]) << result_files[i];
-    EXPECT_EQ(box.snapshot().size(), 6u);
+    // four rows per element in both element files; a second run rewrites every
+    // file, leaving one run's rows
+    expect_exact_results("nalvik_quad", strip, strip_echo, {strip_files, strip_files + 5});
 }
 
 TEST(NalvikQuad, GaussRowsInOrderAndNodalMeansWithoutExtrapolation)
@@ -186,64 +178,14 @@ TEST(NalvikQuad, PatchTestOfDistortedQuadrilateralsBoundaryFirst)
 {
     // a linear displacement field prescribed on every boundary node of a grid of
     // distorted (still convex) quadrilaterals numbered boundary first: every
-    // Gauss row and every nodal mean must show the field's exact strain
-    Grid g = boundary_first_grid(6, 5, 3.0, 2.0, true);
-    for (int j = 1; j < 5; ++j)
-        for (int i = 1; i < 6; ++i) {
-            auto& n = g.model.nodes[g.at(i, j) - 1];
-            n.x += 0.11 * ((i * 7 + j * 3) % 5 - 2) / 2.0;
-            n.y += 0.09 * ((i * 3 + j * 5) % 5 - 2) / 2.0;
-        }
-    const double a = 1e-3, b = 2e-3, c = -1e-3, d = 5e-4, e = 3e-3, f = -4e-3;
-    auto ux = [&](double x, double y) { return a + b * x + c * y; };
-    auto uy = [&](double x, double y) { return d + e * x + f * y; };
-    for (int j = 0; j <= 5; ++j)
-        for (int i = 0; i <= 6; ++i)
-            if (i == 0 || i == 6 || j == 0 || j == 5) {
-                const auto& n = g.model.nodes[g.at(i, j) - 1];
-                g.model.bounds.push_back({g.at(i, j), 1, 1, ux(n.x, n.y), uy(n.x, n.y)});
-            }
-    const double E = 2000.0, nu = 0.25;
-    g.model.materials.push_back({E, nu, 0.7});
+    // Gauss row and every nodal mean must show the field's exact strain, and
+    // every element has four rows carrying its number
+    Grid g = distorted_patch(true);
     Sandbox box;
     box.write("nalvik.txt", g.model.text());
     RunResult r = box.run("nalvik_quad");
     ASSERT_EQ(r.status, 0) << r.err;
-
-    const double ex = b, ey = f, gxy = c + e;
-    const double k = E / (1 - nu * nu);
-    const double sx = k * (ex + nu * ey), sy = k * (nu * ex + ey), txy = k * (1 - nu) * 0.5 * gxy;
-    Rows disp = rows(box.read("result_nalvik.txt"), 2);
-    ASSERT_EQ(disp.value.size(), g.model.nodes.size());
-    for (size_t i = 0; i < disp.value.size(); ++i) {
-        const auto& n = g.model.nodes[i];
-        EXPECT_NEAR(disp.value[i][0], ux(n.x, n.y), 1e-9) << "node " << i + 1;
-        EXPECT_NEAR(disp.value[i][1], uy(n.x, n.y), 1e-9) << "node " << i + 1;
-    }
-    const size_t ne = g.model.elements.size();
-    const struct { const char* file; size_t rows; } strains[] = {
-        {"result_nalvik_strain_elm.txt", 4 * ne}, {"result_nalvik_strain.txt", g.model.nodes.size()}};
-    for (const auto& [file, count] : strains) {
-        Rows strain = rows(box.read(file), 3);
-        EXPECT_EQ(strain.value.size(), count) << file;
-        for (const auto& v : strain.value) {
-            EXPECT_NEAR(v[0], ex, 1e-8) << file;
-            EXPECT_NEAR(v[1], ey, 1e-8) << file;
-            EXPECT_NEAR(v[2], gxy, 1e-8) << file;
-        }
-    }
-    for (const char* file : {"result_nalvik_stress_elm.txt", "result_nalvik_stress.txt"}) {
-        Rows stress = rows(box.read(file), 3);
-        for (const auto& v : stress.value) {
-            EXPECT_NEAR(v[0], sx, 1e-5 * std::fabs(sx)) << file;
-            EXPECT_NEAR(v[1], sy, 1e-5 * std::fabs(sy)) << file;
-            EXPECT_NEAR(v[2], txy, 1e-5 * std::fabs(txy)) << file;
-        }
-    }
-    // four consecutive rows per element, numbered by the element
-    Rows elm = rows(box.read("result_nalvik_stress_elm.txt"), 3);
-    ASSERT_EQ(elm.number.size(), 4 * ne);
-    for (size_t i = 0; i < elm.number.size(); ++i) EXPECT_EQ(elm.number[i], static_cast<int>(i / 4 + 1));
+    expect_exact_patch_results(g, box, 4);
 }
 
 namespace {
@@ -310,7 +252,6 @@ TEST(NalvikQuad, CantileverApproachesBeamTheoryFromBelow)
 
 TEST(NalvikQuad, BrokenInputIsRefusedAndEarlierResultsStay)
 {
-    struct Case { const char* what; std::string text; int status; std::string message; };
     const std::string tidy = held_strip;
     auto replaced = [&](const std::string& from, const std::string& to) {
         std::string t = tidy;
@@ -318,7 +259,7 @@ TEST(NalvikQuad, BrokenInputIsRefusedAndEarlierResultsStay)
         return t;
     };
     const std::string rigid = " has no stiffness: it is in no element, or the structure is not held against rigid motion";
-    const Case cases[] = {
+    const std::vector<Refusal> cases = {
         {"missing file", "", 2, "nalvik.txt: cannot be opened: No such file or directory"},
         {"truncated before the fourth node", tidy.substr(0, tidy.find("2 2 3 4") + 7), 2,
          "nalvik.txt: element 2: the file ends before node 4"},
@@ -340,40 +281,8 @@ TEST(NalvikQuad, BrokenInputIsRefusedAndEarlierResultsStay)
         {"node in no element left free", replaced("6 1 2 2 2\n", "7 1 2 2 2\n").insert(tidy.find("1 1000"), "7 3 3\n"),
          3, "nalvik.txt: node 7 x" + rigid},
         {"held in x only", replaced("1 1 1 0 0\n6 1 1 0 0", "1 1 0 0 0\n6 1 0 0 0"), 3, rigid},
+        {"result file cannot be written", replaced("3 0.5 0\n4 0.5 0", "3 1.5 0\n4 1.5 0"), 5,
+         "result_nalvik_strain_elm.txt: cannot be written: Is a directory", "result_nalvik_strain_elm.txt"},
     };
-    for (const Case& c : cases) {
-        Sandbox box;
-        box.write("nalvik.txt", held_strip);
-        ASSERT_EQ(box.run("nalvik_quad").status, 0);
-        if (c.text.empty())
-            std::remove(box.path("nalvik.txt").c_str());
-        else
-            box.write("nalvik.txt", c.text);
-        auto before = box.snapshot();
-        RunResult r = box.run("nalvik_quad");
-        EXPECT_EQ(r.status, c.status) << c.what;
-        if (c.message.rfind("nalvik.txt", 0) == 0)
-            EXPECT_EQ(r.err, "nalvik_quad: " + c.message + "\n") << c.what;
-        else
-            EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what;
-        EXPECT_TRUE(box.snapshot() == before) << c.what << ": files on disk changed";
-    }
-}
-
-TEST(NalvikQuad, UnwritableResultIsAnOutputFailure)
-{
-    Sandbox box;
-    box.write("nalvik.txt", held_strip);
-    ASSERT_EQ(box.run("nalvik_quad").status, 0);
-    std::remove(box.path("result_nalvik_strain_elm.txt").c_str());
-    ASSERT_EQ(mkdir(box.path("result_nalvik_strain_elm.txt").c_str(), 0755), 0);
-    std::string heavier = held_strip;
-    heavier.replace(heavier.find("3 0.5 0\n4 0.5 0"), 15, "3 1.5 0\n4 1.5 0");
-    box.write("nalvik.txt", heavier);
-    auto before = box.snapshot();
-    RunResult r = box.run("nalvik_quad");
-    EXPECT_EQ(r.status, 5);
-    EXPECT_EQ(r.err, "nalvik_quad: result_nalvik_strain_elm.txt: cannot be written: Is a directory\n");
-    EXPECT_TRUE(box.snapshot() == before);
+    expect_refusals("nalvik_quad", "nalvik.txt", held_strip, cases);
 }

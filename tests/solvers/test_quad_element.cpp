@@ -1,21 +1,14 @@
 // The bilinear quadrilateral against hand-computed values and theory: the unit
-// square's Jacobian and stiffness, rigid motions, node order, refused shapes, and
-// the fast band elimination against the plain loops on quadrilateral meshes.
+// square's Jacobian and stiffness, rigid motions, node order and refused shapes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <string>
-#include <vector>
 
-#include "band.h"
 #include "failure.h"
-#include "model_text.h"
 #include "quad_analysis.h"
 #include "quad_element.h"
-#include "subinput.h"
 
 using namespace quad;
 
@@ -207,56 +200,5 @@ TEST(QuadElement, ShapesWithoutAProperJacobianAreRefusedByNumber)
             EXPECT_EQ(f.file(), "nalvik.txt") << c.what;
             EXPECT_EQ(std::string(f.what()), c.message) << c.what;
         }
-    }
-}
-
-namespace {
-
-// Reads a model text the way nalvik_quad does, echo discarded.
-void read_quads(const std::string& text, Structure& s)
-{
-    clear_conditions(s);
-    s.k = 4;
-    Scanner sc("nalvik.txt", text);
-    FILE* null = std::fopen("/dev/null", "w");
-    subinput(sc, s, null);
-    std::fclose(null);
-}
-
-}  // namespace
-
-TEST(QuadBand, SkippingZerosGivesTheBytesOfThePlainLoops)
-{
-    std::vector<std::string> models;
-
-    // boundary first, a prescribed linear field on the whole boundary
-    Grid patch = boundary_first_grid(5, 4, 2.0, 1.0, true);
-    patch.model.materials.push_back({210e3, 0.3, 1.5});
-    for (int i = 0; i <= 5; ++i)
-        for (int j = 0; j <= 4; ++j)
-            if (i == 0 || i == 5 || j == 0 || j == 4) {
-                const auto& n = patch.model.nodes[patch.at(i, j) - 1];
-                patch.model.bounds.push_back({patch.at(i, j), 1, 1, 1e-3 * (1 + 2 * n.x - n.y), 2e-3 * n.x + 5e-4 * n.y});
-            }
-    models.push_back(patch.model.text());
-
-    // a cantilever in the same numbering, left edge held, tip loaded
-    Grid beam = boundary_first_grid(12, 3, 12.0, 3.0, true);
-    beam.model.materials.push_back({1000.0, 0.25, 1.0});
-    for (int j = 0; j <= 3; ++j) beam.model.bounds.push_back({beam.at(0, j), 1, 1, 0.0, 0.0});
-    beam.model.loads.push_back({beam.at(12, 3), 0.0, -1.0});
-    models.push_back(beam.model.text());
-
-    static Structure s1, s2;
-    for (size_t m = 0; m < models.size(); ++m) {
-        read_quads(models[m], s1);
-        clear(k1, s1.dimk);
-        assemble_quad(s1, k1, "nalvik.txt");
-        fix(s1, k1, s1.tf);
-        s2 = s1;
-        for (int i = 0; i < s1.dimk; ++i) std::memcpy(k2[i], k1[i], sizeof(double) * s1.dimk);
-        ASSERT_EQ(gauss_symb(k1, s1.tf, s1.solve, s1.dimk), -1) << "model " << m;
-        gauss_symb_plain(k2, s2.tf, s2.solve, s2.dimk);
-        EXPECT_EQ(std::memcmp(s1.solve, s2.solve, sizeof(double) * s1.dimk), 0) << "model " << m;
     }
 }

@@ -18,3 +18,9 @@ Rows rows(const std::string& text, int per_row);
 
 // The five result files of a sandbox by name, bytes as written.
 std::map<std::string, std::string> results_of(const Sandbox& box);
+
+// Runs `program` twice on the model in nalvik.txt: each run must end with status
+// 0, print exactly `echo`, and leave exactly `files` (in the order of
+// result_files) beside the model, the second run's rows replacing the first's.
+void expect_exact_results(const std::string& program, const std::string& model, const std::string& echo,
+                          const std::vector<std::string>& files);
