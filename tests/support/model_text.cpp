@@ -2,6 +2,9 @@
 #include "model_text.h"
 
 #include <cstdio>
+#include <sstream>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,6 +36,32 @@ std::string ModelText::text() const
              g(b.v) + "\n";
     for (const Load& l : loads) s += std::to_string(l.node) + " " + g(l.fx) + " " + g(l.fy) + "\n";
     return s;
+}
+
+ModelText parse_model_text(const std::string& text, int k)
+{
+    ModelText m;
+    std::istringstream in(text);
+    size_t np = 0, nm = 0, ne = 0, nb = 0, nf = 0;
+    int number;
+    in >> np >> nm >> ne >> nb >> nf;
+    m.nodes.resize(np);
+    for (auto& n : m.nodes) in >> number >> n.x >> n.y;
+    m.materials.resize(nm);
+    for (auto& mat : m.materials) in >> number >> mat.e >> mat.nu >> mat.t;
+    m.elements.resize(ne);
+    for (auto& e : m.elements) {
+        e.nodes.resize(k);
+        in >> number;
+        for (int& n : e.nodes) in >> n;
+        in >> e.material;
+    }
+    m.bounds.resize(nb);
+    for (auto& b : m.bounds) in >> b.node >> b.ix >> b.iy >> b.u >> b.v;
+    m.loads.resize(nf);
+    for (auto& l : m.loads) in >> l.node >> l.fx >> l.fy;
+    if (!in) ADD_FAILURE() << "model text is short or malformed";
+    return m;
 }
 
 Grid boundary_first_grid(int nx, int ny, double w, double h, bool quads)

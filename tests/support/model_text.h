@@ -20,6 +20,10 @@ struct ModelText {
     std::string text() const;
 };
 
+// Reads a model file's text back with k nodes per element, by position as the
+// solvers do; the test fails on a text that is short or does not convert.
+ModelText parse_model_text(const std::string& text, int k);
+
 // A structured grid of nx by ny cells on [0, w] x [0, h], nodes numbered
 // boundary first (counter-clockwise from the origin), then interior row by row,
 // so that a fixed boundary couples with rows far below it. Each cell becomes two
