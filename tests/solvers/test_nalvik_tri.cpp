@@ -2,13 +2,7 @@
 // the console echo and result rows byte for byte, and refusals of broken input.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <map>
-#include <sstream>
 
 #include "model_text.h"
 #include "patch_test.h"
