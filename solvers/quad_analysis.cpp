@@ -28,11 +28,17 @@ namespace {
 void check_jacobian(const Structure& s, int e, int p, double det, double first, const char* file)
 {
     const int* n = s.ndn[e];
-    if (det == 0.0 || !std::isfinite(det))
+    if (det == 0.0)
         fail(Status::model, file,
-             strf("element %d: nodes %d %d %d %d: the Jacobian determinant is %s at Gauss point %d "
+             strf("element %d: nodes %d %d %d %d: the Jacobian determinant is 0 at Gauss point %d "
                   "(a collapsed quadrilateral)",
-                  e + 1, n[0], n[1], n[2], n[3], det == 0.0 ? "0" : "not finite", p + 1));
+                  e + 1, n[0], n[1], n[2], n[3], p + 1));
+    // the coordinates are finite as read, so only their size can overflow it
+    if (!std::isfinite(det))
+        fail(Status::model, file,
+             strf("element %d: nodes %d %d %d %d: the Jacobian determinant is not finite at Gauss point %d "
+                  "(coordinates too large)",
+                  e + 1, n[0], n[1], n[2], n[3], p + 1));
     if ((det < 0.0) != (first < 0.0))
         fail(Status::model, file,
              strf("element %d: nodes %d %d %d %d: the Jacobian determinant changes sign between "
