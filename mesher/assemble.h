@@ -1,0 +1,37 @@
+// The solver input assembled from the five scratch files.
+#pragma once
+#include <cstdio>
+#include <vector>
+
+#include "config.h"
+#include "scan.h"
+
+// The scratch files' rows as read back.
+struct ScratchMesh {
+    int np = 0, nm = 0, ne = 0, nb = 0, nf = 0;
+    std::vector<int> node_no;       // the number leading each node row
+    std::vector<double> node_xy;    // x, y per node
+    std::vector<int> mat_no;
+    std::vector<double> mat;        // ee, pp, hh per material
+    std::vector<int> elem;          // 1, the nodes and the material, per element
+    std::vector<int> bound_i;       // node, x flag, y flag per row
+    std::vector<double> bound_v;    // x value, y value per row
+    std::vector<int> force_no;
+    std::vector<double> force_v;    // x load, y load per row
+};
+
+// Readers of init.txt, node.txt, element.txt, bound.txt and force.txt: as many
+// rows as init.txt counts; a short or malformed file is refused.
+void read_init(Scanner& sc, ScratchMesh& s);
+void read_nodes(Scanner& sc, ScratchMesh& s);
+void read_elements(Scanner& sc, int mesh_type, ScratchMesh& s);
+void read_bounds(Scanner& sc, ScratchMesh& s);
+void read_forces(Scanner& sc, ScratchMesh& s);
+
+// The solver input in the model-file layout, tab-separated.
+void write_solver_input(FILE* fp, int mesh_type, const ScratchMesh& s);
+
+// Reads all five scratch files (printing "End ... <file>" after each), then
+// writes the configuration's output file whole, so that a failed run leaves
+// the previous one as it was.
+void assemble_solver_input(const MeshConfig& cfg, int mesh_type, FILE* out);
