@@ -46,8 +46,7 @@ void write_conditions(const BlockModel& m, const Topology& t, const MeshGrid& g,
                 append_bound(node, files::bound, m.ix[p], m.iy[p], m.u[p], m.v[p]);
             }
         } else {
-            bool carries = m.ix[p] != 0 || m.iy[p] != 0 || m.u[p] != 0 || m.v[p] != 0;
-            ignored(cfg, "boundary record", r, p, carries, warn);
+            ignored(cfg, "boundary record", r, p, m.bc_carries[r], warn);
         }
     }
 
@@ -70,7 +69,7 @@ void write_conditions(const BlockModel& m, const Topology& t, const MeshGrid& g,
                 append_force(node, files::force, m.fx[p], m.fy[p]);
             }
         } else {
-            ignored(cfg, "load record", r, p, m.fx[p] != 0 || m.fy[p] != 0, warn);
+            ignored(cfg, "load record", r, p, m.force_carries[r], warn);
         }
     }
 }

@@ -10,7 +10,7 @@
 // node, one on a mid-side point a row for each of its line's n - 1 interior
 // nodes (loads undivided; none without spread_line_forces). A record on a
 // model point that is neither gives no row; it is warned about on `warn` when
-// its row would have carried a non-zero flag or value.
+// the record carries a non-zero flag or value.
 void write_conditions(const BlockModel& m, const Topology& t, const MeshGrid& g, const MeshConfig& cfg,
                       ConditionCounts& c, FILE* out, FILE* warn);
 

@@ -11,9 +11,9 @@ struct MeshConfig {
     const char* output_file;
 };
 
-inline constexpr MeshConfig pelmiro_const_config{"pelmiro_const", true, texts::usage_with_type, false, true,
+static constexpr MeshConfig pelmiro_const_config{"pelmiro_const", true, texts::usage_with_type, false, true,
                                                  "nalvik.txt"};
-inline constexpr MeshConfig pelmiro_tri_config{"pelmiro_tri", false, texts::usage_plain, false, true, "nalvik.txt"};
+static constexpr MeshConfig pelmiro_tri_config{"pelmiro_tri", false, texts::usage_plain, false, true, "nalvik.txt"};
 // heat: a load on a mid-side point is dropped without a word
-inline constexpr MeshConfig pelmiro_hea_config{"pelmiro_hea", false, texts::usage_plain, true, false, "brundel.txt"};
-inline constexpr MeshConfig pelmiro_flu_config{"pelmiro_flu", false, texts::usage_plain, true, true, "gresolt.txt"};
+static constexpr MeshConfig pelmiro_hea_config{"pelmiro_hea", false, texts::usage_plain, true, false, "brundel.txt"};
+static constexpr MeshConfig pelmiro_flu_config{"pelmiro_flu", false, texts::usage_plain, true, true, "gresolt.txt"};

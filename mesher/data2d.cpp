@@ -87,6 +87,7 @@ void read_data2d(Scanner& sc, BlockModel& m, const MeshConfig& cfg, FILE* echo)
         m.iy[p] = echo_int(sc, "the y flag", echo);
         m.u[p] = echo_real(sc, "the x value", echo);
         m.v[p] = echo_real(sc, "the y value", echo, texts::echo_real_last);
+        m.bc_carries[i] = m.ix[p] != 0 || m.iy[p] != 0 || m.u[p] != 0 || m.v[p] != 0;
     }
 
     for (int i = 0; i < m.nf; ++i) {
@@ -95,5 +96,6 @@ void read_data2d(Scanner& sc, BlockModel& m, const MeshConfig& cfg, FILE* echo)
         m.force_point[i] = p;
         m.fx[p] = echo_real(sc, "the x load", echo);
         m.fy[p] = echo_real(sc, "the y load", echo, texts::echo_real_last);
+        m.force_carries[i] = m.fx[p] != 0 || m.fy[p] != 0;
     }
 }

@@ -33,6 +33,10 @@ struct BlockModel {
     // the model point of every record, in file order
     int bc_point[max_bc_records];
     int force_point[max_force_records];
+    // whether the record itself fixes or loads anything (a later record on the
+    // same point replaces its values, not this)
+    bool bc_carries[max_bc_records];
+    bool force_carries[max_force_records];
 };
 
 struct CommonLine {

@@ -1,0 +1,35 @@
+// Solver inputs read back for the mesher's tests, and block models to mesh.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "model_text.h"
+
+// A solver input (nalvik.txt, brundel.txt, gresolt.txt) as the mesher wrote it.
+struct SolverInput {
+    int np = 0, nm = 0, ne = 0, nb = 0, nf = 0;
+    std::vector<double> x, y;
+    std::vector<std::vector<double>> materials;
+    std::vector<std::vector<int>> elements;  // the leading number, the nodes, the material
+    std::vector<ModelText::Bound> bounds;
+    std::vector<ModelText::Load> loads;
+};
+
+// k nodes per element; fails the test on a malformed text.
+SolverInput parse_solver_input(const std::string& text, int k);
+
+// Twice the signed area of element e (counter-clockwise positive), by the shoelace rule.
+double twice_area(const SolverInput& s, int e);
+
+// nx by ny square blocks of side `size`, straight sides, mid-side points in the
+// middle. Model points: the corners row by row from the lower left, then the
+// mid-side points of the horizontal sides row by row, then those of the
+// vertical sides. Material 1 (E 1000, nu 0.25, t 1), no conditions or loads.
+struct BlockGrid {
+    ModelText model;
+    int nx = 0, ny = 0;
+    int corner(int i, int j) const { return j * (nx + 1) + i + 1; }
+    int bottom_mid(int i, int j) const { return (nx + 1) * (ny + 1) + j * nx + i + 1; }  // of block (i, j) at row line j
+    int left_mid(int i, int j) const { return (nx + 1) * (ny + 1) + nx * (ny + 1) + j * (nx + 1) + i + 1; }
+};
+BlockGrid block_grid(int nx, int ny, double size);
