@@ -6,6 +6,69 @@
 
 namespace {
 
+// A field of a scratch row: its name in refusals, its kind, and its form in
+// the solver input (a row's last field ends the line).
+struct Field {
+    const char* name;
+    bool real;
+    const char* form;
+};
+
+using namespace solver_input;
+static constexpr Field node_row[] = {{"the node number", false, count}, {"x", true, exp}, {"y", true, exp_last}};
+static constexpr Field material_row[] = {{"the material number", false, count},
+                                         {"Young's modulus", true, exp},
+                                         {"Poisson's ratio", true, fixed},
+                                         {"the thickness", true, fixed_last}};
+static constexpr Field triangle_row[] = {{"the element number", false, count}, {"node 1", false, count},
+                                         {"node 2", false, count},             {"node 3", false, count},
+                                         {"the material", false, count_last}};
+static constexpr Field quad_row[] = {{"the element number", false, count}, {"node 1", false, count},
+                                     {"node 2", false, count},             {"node 3", false, count},
+                                     {"node 4", false, count},             {"the material", false, count_last}};
+static constexpr Field bound_row[] = {{"the node", false, count},     {"the x flag", false, count},
+                                      {"the y flag", false, count},   {"the x value", true, fixed},
+                                      {"the y value", true, fixed_last}};
+static constexpr Field force_row[] = {{"the node", false, count}, {"the x load", true, fixed},
+                                      {"the y load", true, fixed_last}};
+
+struct RowKind {
+    const Field* fields;
+    int n;
+};
+template <size_t N>
+constexpr RowKind kind(const Field (&f)[N])
+{
+    return {f, static_cast<int>(N)};
+}
+
+void read_rows(Scanner& sc, const char* record, int rows, RowKind k, std::vector<ScratchValue>& to)
+{
+    for (int r = 0; r < rows; ++r) {
+        sc.at(record, r + 1);
+        for (int j = 0; j < k.n; ++j) {
+            const Field& f = k.fields[j];
+            if (f.real)
+                to.push_back({true, 0, sc.real(f.name)});
+            else
+                to.push_back({false, sc.integer(f.name), 0.0});
+        }
+    }
+}
+
+// Writes the values in rows of the kind's fields; returns the values used.
+size_t write_rows(FILE* fp, int rows, RowKind k, const std::vector<ScratchValue>& from, size_t at = 0)
+{
+    for (int r = 0; r < rows; ++r)
+        for (int j = 0; j < k.n; ++j, ++at) {
+            if (from[at].real)
+                std::fprintf(fp, k.fields[j].form, from[at].r);
+            else
+                std::fprintf(fp, k.fields[j].form, from[at].i);
+        }
+    return at;
+}
+
 int read_count(Scanner& sc, const char* what)
 {
     int n = sc.integer(what);
@@ -13,8 +76,7 @@ int read_count(Scanner& sc, const char* what)
     return n;
 }
 
-void put(FILE* fp, const char* form, int v) { std::fprintf(fp, form, v); }
-void put(FILE* fp, const char* form, double v) { std::fprintf(fp, form, v); }
+RowKind element_kind(int mesh_type) { return mesh_type == 0 ? kind(triangle_row) : kind(quad_row); }
 
 }  // namespace
 
@@ -28,85 +90,30 @@ void read_init(Scanner& sc, ScratchMesh& s)
     s.nf = read_count(sc, "the force row count");
 }
 
-void read_nodes(Scanner& sc, ScratchMesh& s)
-{
-    for (int i = 0; i < s.np; ++i) {
-        sc.at("node row", i + 1);
-        s.node_no.push_back(sc.integer("the node number"));
-        s.node_xy.push_back(sc.real("x"));
-        s.node_xy.push_back(sc.real("y"));
-    }
-}
+void read_nodes(Scanner& sc, ScratchMesh& s) { read_rows(sc, "node row", s.np, kind(node_row), s.nodes); }
 
 void read_elements(Scanner& sc, int mesh_type, ScratchMesh& s)
 {
-    for (int i = 0; i < s.nm; ++i) {
-        sc.at("material line", i + 1);
-        s.mat_no.push_back(sc.integer("the material number"));
-        s.mat.push_back(sc.real("Young's modulus"));
-        s.mat.push_back(sc.real("Poisson's ratio"));
-        s.mat.push_back(sc.real("the thickness"));
-    }
-    static const char* const field[6] = {"the element number", "node 1", "node 2", "node 3", "node 4", "the material"};
-    const int width = mesh_type == 0 ? 5 : 6;
-    for (int i = 0; i < s.ne; ++i) {
-        sc.at("element row", i + 1);
-        for (int k = 0; k < width; ++k) s.elem.push_back(sc.integer(k == width - 1 ? field[5] : field[k]));
-    }
+    read_rows(sc, "material line", s.nm, kind(material_row), s.materials);
+    read_rows(sc, "element row", s.ne, element_kind(mesh_type), s.elements);
 }
 
-void read_bounds(Scanner& sc, ScratchMesh& s)
-{
-    for (int i = 0; i < s.nb; ++i) {
-        sc.at("row", i + 1);
-        s.bound_i.push_back(sc.integer("the node"));
-        s.bound_i.push_back(sc.integer("the x flag"));
-        s.bound_i.push_back(sc.integer("the y flag"));
-        s.bound_v.push_back(sc.real("the x value"));
-        s.bound_v.push_back(sc.real("the y value"));
-    }
-}
+void read_bounds(Scanner& sc, ScratchMesh& s) { read_rows(sc, "row", s.nb, kind(bound_row), s.bounds); }
 
-void read_forces(Scanner& sc, ScratchMesh& s)
-{
-    for (int i = 0; i < s.nf; ++i) {
-        sc.at("row", i + 1);
-        s.force_no.push_back(sc.integer("the node"));
-        s.force_v.push_back(sc.real("the x load"));
-        s.force_v.push_back(sc.real("the y load"));
-    }
-}
+void read_forces(Scanner& sc, ScratchMesh& s) { read_rows(sc, "row", s.nf, kind(force_row), s.forces); }
 
 void write_solver_input(FILE* fp, int mesh_type, const ScratchMesh& s)
 {
-    using namespace solver_input;
-    const int header[5] = {s.np, s.nm, s.ne, s.nb, s.nf};
-    for (int k = 0; k < 5; ++k) put(fp, k < 4 ? count : count_last, header[k]);
-
-    for (int i = 0; i < s.np; ++i) {
-        put(fp, count, s.node_no[i]);
-        put(fp, exp, s.node_xy[2 * i]);
-        put(fp, exp_last, s.node_xy[2 * i + 1]);
-    }
-    for (int i = 0; i < s.nm; ++i) {
-        put(fp, count, s.mat_no[i]);
-        put(fp, exp, s.mat[3 * i]);
-        put(fp, fixed, s.mat[3 * i + 1]);
-        put(fp, fixed_last, s.mat[3 * i + 2]);
-    }
-    const int width = mesh_type == 0 ? 5 : 6;
-    for (int i = 0; i < s.ne; ++i)
-        for (int k = 0; k < width; ++k) put(fp, k < width - 1 ? count : count_last, s.elem[width * i + k]);
-    for (int i = 0; i < s.nb; ++i) {
-        for (int k = 0; k < 3; ++k) put(fp, count, s.bound_i[3 * i + k]);
-        put(fp, fixed, s.bound_v[2 * i]);
-        put(fp, fixed_last, s.bound_v[2 * i + 1]);
-    }
-    for (int i = 0; i < s.nf; ++i) {
-        put(fp, count, s.force_no[i]);
-        put(fp, fixed, s.force_v[2 * i]);
-        put(fp, fixed_last, s.force_v[2 * i + 1]);
-    }
+    std::fprintf(fp, count, s.np);
+    std::fprintf(fp, count, s.nm);
+    std::fprintf(fp, count, s.ne);
+    std::fprintf(fp, count, s.nb);
+    std::fprintf(fp, count_last, s.nf);
+    write_rows(fp, s.np, kind(node_row), s.nodes);
+    write_rows(fp, s.nm, kind(material_row), s.materials);
+    write_rows(fp, s.ne, element_kind(mesh_type), s.elements);
+    write_rows(fp, s.nb, kind(bound_row), s.bounds);
+    write_rows(fp, s.nf, kind(force_row), s.forces);
 }
 
 void assemble_solver_input(const MeshConfig& cfg, int mesh_type, FILE* out)

@@ -6,18 +6,17 @@
 #include "config.h"
 #include "scan.h"
 
-// The scratch files' rows as read back.
+// One value of a scratch row as read back: an integer or a real.
+struct ScratchValue {
+    bool real;
+    int i;
+    double r;
+};
+
+// The scratch files' rows as read back, value by value in file order.
 struct ScratchMesh {
-    int np = 0, nm = 0, ne = 0, nb = 0, nf = 0;
-    std::vector<int> node_no;       // the number leading each node row
-    std::vector<double> node_xy;    // x, y per node
-    std::vector<int> mat_no;
-    std::vector<double> mat;        // ee, pp, hh per material
-    std::vector<int> elem;          // 1, the nodes and the material, per element
-    std::vector<int> bound_i;       // node, x flag, y flag per row
-    std::vector<double> bound_v;    // x value, y value per row
-    std::vector<int> force_no;
-    std::vector<double> force_v;    // x load, y load per row
+    int np = 0, nm = 0, ne = 0, nb = 0, nf = 0;  // the counts of init.txt
+    std::vector<ScratchValue> nodes, materials, elements, bounds, forces;
 };
 
 // Readers of init.txt, node.txt, element.txt, bound.txt and force.txt: as many

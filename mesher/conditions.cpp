@@ -7,9 +7,6 @@
 
 namespace {
 
-// Interior node h (0-based) of line l, 1-based.
-int line_node(const Topology& t, const MeshGrid& g, int l, int h) { return (g.n - 1) * l + t.key_count + h + 1; }
-
 // A point in no area has the mark 0 of line 1's mid-side point; treating it
 // as one would send its record to line 1, and the zero load korvanta saves
 // for every point would wipe a real load there.
@@ -23,6 +20,30 @@ void ignored(const MeshConfig& cfg, const char* record, int r, int p, bool carri
                  cfg.program, files::data2d, record, r + 1, p + 1);
 }
 
+// The nodes a record on model point p reaches, each given to `row`: the
+// keypoint's node, or the n - 1 interior nodes of the line whose mid-side
+// point it is (the keypoints at the line's ends keep their own records).
+// Returns the number of rows.
+template <class Row>
+int place(const Topology& t, const MeshGrid& g, int p, const char* keypoint_text, FILE* out, Row row)
+{
+    const int mark = t.point_mark[p];
+    if (mark < 0) {
+        std::fprintf(out, keypoint_text, p + 1, -mark);
+        row(-mark);
+        return 1;
+    }
+    std::fprintf(out, texts::bc_line, p + 1, mark + 1);
+    for (int h = 0; h < g.n - 1; ++h) {
+        int node = (g.n - 1) * mark + t.key_count + h + 1;
+        std::fprintf(out, texts::line_node_row, node);
+        row(node);
+    }
+    return g.n - 1;
+}
+
+bool in_mesh(const Topology& t, int p) { return t.point_mark[p] < 0 || t.point_on_line[p]; }
+
 }  // namespace
 
 void write_conditions(const BlockModel& m, const Topology& t, const MeshGrid& g, const MeshConfig& cfg,
@@ -31,46 +52,29 @@ void write_conditions(const BlockModel& m, const Topology& t, const MeshGrid& g,
     c.bc_rows = 0;
     nwrite(files::bound);
     for (int r = 0; r < m.nb; ++r) {
-        const int p = m.bc_point[r], mark = t.point_mark[p];
-        if (mark < 0) {
-            std::fprintf(out, texts::bc_keypoint, p + 1, -mark);
-            ++c.bc_rows;
-            append_bound(-mark, files::bound, m.ix[p], m.iy[p], m.u[p], m.v[p]);
-        } else if (t.point_on_line[p]) {
-            // the keypoints at the line's ends keep their own conditions
-            std::fprintf(out, texts::bc_line, p + 1, mark + 1);
-            for (int h = 0; h < g.n - 1; ++h) {
-                int node = line_node(t, g, mark, h);
-                std::fprintf(out, texts::line_node_row, node);
-                ++c.bc_rows;
-                append_bound(node, files::bound, m.ix[p], m.iy[p], m.u[p], m.v[p]);
-            }
-        } else {
+        const int p = m.bc_point[r];
+        if (!in_mesh(t, p)) {
             ignored(cfg, "boundary record", r, p, m.bc_carries[r], warn);
+            continue;
         }
+        c.bc_rows += place(t, g, p, texts::bc_keypoint, out, [&](int node) {
+            append_bound(node, files::bound, m.ix[p], m.iy[p], m.u[p], m.v[p]);
+        });
     }
 
     c.force_rows = 0;
     nwrite(files::force);
     for (int r = 0; r < m.nf; ++r) {
-        const int p = m.force_point[r], mark = t.point_mark[p];
-        if (mark < 0) {
-            std::fprintf(out, texts::force_keypoint, p + 1, -mark);
-            ++c.force_rows;
-            append_force(-mark, files::force, m.fx[p], m.fy[p]);
-        } else if (t.point_on_line[p]) {
-            if (!cfg.spread_line_forces) continue;
-            // every interior node takes the record's whole load
-            std::fprintf(out, texts::bc_line, p + 1, mark + 1);
-            for (int h = 0; h < g.n - 1; ++h) {
-                int node = line_node(t, g, mark, h);
-                std::fprintf(out, texts::line_node_row, node);
-                ++c.force_rows;
-                append_force(node, files::force, m.fx[p], m.fy[p]);
-            }
-        } else {
+        const int p = m.force_point[r];
+        if (!in_mesh(t, p)) {
             ignored(cfg, "load record", r, p, m.force_carries[r], warn);
+            continue;
         }
+        if (t.point_mark[p] >= 0 && !cfg.spread_line_forces) continue;
+        // on a line every interior node takes the record's whole load
+        c.force_rows += place(t, g, p, texts::force_keypoint, out, [&](int node) {
+            append_force(node, files::force, m.fx[p], m.fy[p]);
+        });
     }
 }
 
