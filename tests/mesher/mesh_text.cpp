@@ -1,54 +1,14 @@
-// Reading solver inputs back and building block models for the mesher's tests.
+// Element areas and block models for the mesher's tests.
 #include "mesh_text.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
-SolverInput parse_solver_input(const std::string& text, int k)
+double twice_area(const ModelText& m, int e)
 {
-    SolverInput s;
-    std::istringstream in(text);
-    in >> s.np >> s.nm >> s.ne >> s.nb >> s.nf;
-    int num;
-    for (int i = 0; i < s.np; ++i) {
-        double x, y;
-        in >> num >> x >> y;
-        s.x.push_back(x);
-        s.y.push_back(y);
-    }
-    for (int i = 0; i < s.nm; ++i) {
-        std::vector<double> m(3);
-        in >> num >> m[0] >> m[1] >> m[2];
-        s.materials.push_back(m);
-    }
-    for (int i = 0; i < s.ne; ++i) {
-        std::vector<int> e(k + 2);
-        for (int& v : e) in >> v;
-        s.elements.push_back(e);
-    }
-    for (int i = 0; i < s.nb; ++i) {
-        ModelText::Bound b;
-        in >> b.node >> b.ix >> b.iy >> b.u >> b.v;
-        s.bounds.push_back(b);
-    }
-    for (int i = 0; i < s.nf; ++i) {
-        ModelText::Load l;
-        in >> l.node >> l.fx >> l.fy;
-        s.loads.push_back(l);
-    }
-    EXPECT_FALSE(in.fail()) << "malformed solver input:\n" << text;
-    return s;
-}
-
-double twice_area(const SolverInput& s, int e)
-{
-    const std::vector<int>& el = s.elements[e];
-    const int k = static_cast<int>(el.size()) - 2;
+    const std::vector<int>& el = m.elements[e].nodes;
+    const size_t k = el.size();
     double a = 0;
-    for (int i = 0; i < k; ++i) {
-        int p = el[1 + i] - 1, q = el[1 + (i + 1) % k] - 1;
-        a += s.x[p] * s.y[q] - s.x[q] * s.y[p];
+    for (size_t i = 0; i < k; ++i) {
+        const ModelText::Node &p = m.nodes[el[i] - 1], &q = m.nodes[el[(i + 1) % k] - 1];
+        a += p.x * q.y - q.x * p.y;
     }
     return a;
 }

@@ -1,25 +1,10 @@
-// Solver inputs read back for the mesher's tests, and block models to mesh.
+// Element areas of meshes read back, and block models to mesh, for the mesher's tests.
 #pragma once
-#include <string>
-#include <vector>
-
 #include "model_text.h"
 
-// A solver input (nalvik.txt, brundel.txt, gresolt.txt) as the mesher wrote it.
-struct SolverInput {
-    int np = 0, nm = 0, ne = 0, nb = 0, nf = 0;
-    std::vector<double> x, y;
-    std::vector<std::vector<double>> materials;
-    std::vector<std::vector<int>> elements;  // the leading number, the nodes, the material
-    std::vector<ModelText::Bound> bounds;
-    std::vector<ModelText::Load> loads;
-};
-
-// k nodes per element; fails the test on a malformed text.
-SolverInput parse_solver_input(const std::string& text, int k);
-
-// Twice the signed area of element e (counter-clockwise positive), by the shoelace rule.
-double twice_area(const SolverInput& s, int e);
+// Twice the signed area of element e of a mesh (counter-clockwise positive),
+// by the shoelace rule.
+double twice_area(const ModelText& m, int e);
 
 // nx by ny square blocks of side `size`, straight sides, mid-side points in the
 // middle. Model points: the corners row by row from the lower left, then the

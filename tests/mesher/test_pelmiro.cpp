@@ -168,11 +168,11 @@ TEST(Pelmiro, TwoAreasShareTheNodesOfTheirCommonSide)
     Sandbox box;
     RunResult r = mesh(box, two_areas, {"3", "0"});
     // six keypoints, seven lines of two nodes, four interior nodes per area
-    SolverInput s = parse_solver_input(box.read("nalvik.txt"), 3);
-    ASSERT_EQ(s.np, 28);
-    EXPECT_EQ(s.ne, 36);
+    ModelText s = parse_model_text(box.read("nalvik.txt"), 3);
+    ASSERT_EQ(s.nodes.size(), 28u);
+    EXPECT_EQ(s.elements.size(), 36u);
     std::set<std::pair<double, double>> at;
-    for (int i = 0; i < s.np; ++i) at.insert({s.x[i], s.y[i]});
+    for (const auto& n : s.nodes) at.insert({n.x, n.y});
     EXPECT_EQ(at.size(), 28u) << "a node written twice";
     // line 7 (the shared side, generated along the left square) holds nodes
     // 19 and 20 (0-based 18, 19), the right square's left grid column
@@ -187,7 +187,7 @@ TEST(Pelmiro, TwoAreasShareTheNodesOfTheirCommonSide)
     EXPECT_NE(r.out.find("***B.C. 4 -> line 7\n     node 19\n     node 20\nEnd"), std::string::npos);
     EXPECT_EQ(box.read("bound.txt"), "19   1 0   0.000000 0.000000\n20   1 0   0.000000 0.000000\n");
     double area = 0;
-    for (int e = 0; e < s.ne; ++e) {
+    for (int e = 0; e < 36; ++e) {
         EXPECT_GT(twice_area(s, e), 0) << "element " << e + 1;
         area += twice_area(s, e) / 2;
     }
@@ -277,11 +277,13 @@ TEST(Pelmiro, HeatKeepsOneMaterialAndDropsMidSideLoads)
     EXPECT_EQ(r.out.find("-> line"), std::string::npos) << r.out;
     EXPECT_FALSE(box.exists("nalvik.txt"));
     EXPECT_EQ(box.read("init.txt"), "9 1 8 1 1\n");
-    SolverInput s = parse_solver_input(box.read("brundel.txt"), 3);
-    ASSERT_EQ(s.nm, 1);
-    EXPECT_EQ(s.materials[0], (std::vector<double>{52, 0.2, 3}));
-    for (const auto& e : s.elements) EXPECT_EQ(e.back(), 1);
-    ASSERT_EQ(s.nf, 1);
+    ModelText s = parse_model_text(box.read("brundel.txt"), 3);
+    ASSERT_EQ(s.materials.size(), 1u);
+    EXPECT_EQ(s.materials[0].e, 52);
+    EXPECT_EQ(s.materials[0].nu, 0.2);
+    EXPECT_EQ(s.materials[0].t, 3);
+    for (const auto& e : s.elements) EXPECT_EQ(e.material, 1);
+    ASSERT_EQ(s.loads.size(), 1u);
     EXPECT_EQ(s.loads[0].node, 2);
     EXPECT_EQ(s.loads[0].fx, 9);
     EXPECT_NE(box.read("brundel.txt").find("\n2\t9.000000\t0.000000\n"), std::string::npos);
@@ -299,13 +301,14 @@ TEST(Pelmiro, FlowKeepsOneMaterialAndSpreadsMidSideLoads)
                         "1 1 2 3 4 5 6 7 8 2\n6 1.5 0\n";
     RunResult r = mesh(box, model, {"3"}, "pelmiro_flu");
     EXPECT_FALSE(box.exists("nalvik.txt"));
-    SolverInput s = parse_solver_input(box.read("gresolt.txt"), 3);
-    EXPECT_EQ(s.np, 16);
-    EXPECT_EQ(s.ne, 18);
-    EXPECT_EQ(s.materials, (std::vector<std::vector<double>>{{0, 0, 250}}));
-    for (const auto& e : s.elements) EXPECT_EQ(e.back(), 1);
+    ModelText s = parse_model_text(box.read("gresolt.txt"), 3);
+    EXPECT_EQ(s.nodes.size(), 16u);
+    EXPECT_EQ(s.elements.size(), 18u);
+    ASSERT_EQ(s.materials.size(), 1u);
+    EXPECT_EQ(s.materials[0].t, 250);
+    for (const auto& e : s.elements) EXPECT_EQ(e.material, 1);
     // line 3 (the top side) holds nodes 9 and 10
-    ASSERT_EQ(s.nf, 2);
+    ASSERT_EQ(s.loads.size(), 2u);
     EXPECT_EQ(s.loads[0].node, 9);
     EXPECT_EQ(s.loads[1].node, 10);
     EXPECT_EQ(s.loads[1].fx, 1.5);
@@ -359,10 +362,10 @@ TEST(Pelmiro, ARecordForEveryModelPointAsKorvantaSavesThem)
     RunResult r = mesh(box, g.model.text(), {"2", "0"});
     EXPECT_EQ(r.err, "");
     // 54 keypoints and 93 lines of one interior node each: one row per record
-    SolverInput s = parse_solver_input(box.read("nalvik.txt"), 3);
-    EXPECT_EQ(s.np, 54 + 93 + 40);
-    EXPECT_EQ(s.nb, 147);
-    EXPECT_EQ(s.nf, 147);
+    ModelText s = parse_model_text(box.read("nalvik.txt"), 3);
+    EXPECT_EQ(s.nodes.size(), 54u + 93 + 40);
+    EXPECT_EQ(s.bounds.size(), 147u);
+    EXPECT_EQ(s.loads.size(), 147u);
     double pull = 0;
     for (const auto& l : s.loads) pull += l.fx;
     EXPECT_EQ(pull, 11);  // six keypoints and five mid-side points on the right edge

@@ -3,29 +3,9 @@
 // in uniform tension.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <sstream>
-
 #include "mesh_text.h"
+#include "result_rows.h"
 #include "sandbox.h"
-
-namespace {
-
-// rows of "n v1 .. vk" as a result file holds them
-std::vector<std::vector<double>> result_rows(const std::string& text, int k)
-{
-    std::vector<std::vector<double>> rows;
-    std::istringstream in(text);
-    int n;
-    while (in >> n) {
-        std::vector<double> v(k);
-        for (double& x : v) in >> x;
-        rows.push_back(v);
-    }
-    return rows;
-}
-
-}  // namespace
 
 TEST(StructuredRoad, PlateOfCurvedBlocksIsInUniformTension)
 {
@@ -42,12 +22,13 @@ TEST(StructuredRoad, PlateOfCurvedBlocksIsInUniformTension)
     ASSERT_EQ(mesh.status, 0) << mesh.err;
     EXPECT_EQ(mesh.err, "");
 
-    SolverInput s = parse_solver_input(box.read("nalvik.txt"), 3);
+    ModelText s = parse_model_text(box.read("nalvik.txt"), 3);
     // 15 keypoints, 22 lines of 4 nodes, 8 blocks of 16 inner nodes; 50 cells each
-    ASSERT_EQ(s.np, 15 + 22 * 4 + 8 * 16);
-    ASSERT_EQ(s.ne, 8 * 50);
+    const int np = 15 + 22 * 4 + 8 * 16, ne = 8 * 50;
+    ASSERT_EQ(static_cast<int>(s.nodes.size()), np);
+    ASSERT_EQ(static_cast<int>(s.elements.size()), ne);
     double area = 0, pull = 0;
-    for (int e = 0; e < s.ne; ++e) {
+    for (int e = 0; e < ne; ++e) {
         EXPECT_GT(twice_area(s, e), 0) << "element " << e + 1;
         area += twice_area(s, e) / 2;
     }
@@ -58,18 +39,18 @@ TEST(StructuredRoad, PlateOfCurvedBlocksIsInUniformTension)
     RunResult solve = box.run("nalvik_tri");
     ASSERT_EQ(solve.status, 0) << solve.err;
     const double E = 210000, nu = 0.3, sx = 250;
-    auto disp = result_rows(box.read("result_nalvik.txt"), 2);
-    ASSERT_EQ(static_cast<int>(disp.size()), s.np);
-    for (int i = 0; i < s.np; ++i) {
+    Rows disp = rows(box.read("result_nalvik.txt"), 2);
+    ASSERT_EQ(static_cast<int>(disp.value.size()), np);
+    for (int i = 0; i < np; ++i) {
         // six digits in the files: relative 1e-5 of the largest displacement
-        EXPECT_NEAR(disp[i][0], sx * s.x[i] / E, 1e-7) << "node " << i + 1;
-        EXPECT_NEAR(disp[i][1], -nu * sx * s.y[i] / E, 1e-7) << "node " << i + 1;
+        EXPECT_NEAR(disp.value[i][0], sx * s.nodes[i].x / E, 1e-7) << "node " << i + 1;
+        EXPECT_NEAR(disp.value[i][1], -nu * sx * s.nodes[i].y / E, 1e-7) << "node " << i + 1;
     }
-    auto stress = result_rows(box.read("result_nalvik_stress_elm.txt"), 3);
-    ASSERT_EQ(static_cast<int>(stress.size()), s.ne);
-    for (int e = 0; e < s.ne; ++e) {
-        EXPECT_NEAR(stress[e][0], sx, 1e-3) << "element " << e + 1;
-        EXPECT_NEAR(stress[e][1], 0, 1e-3) << "element " << e + 1;
-        EXPECT_NEAR(stress[e][2], 0, 1e-3) << "element " << e + 1;
+    Rows stress = rows(box.read("result_nalvik_stress_elm.txt"), 3);
+    ASSERT_EQ(static_cast<int>(stress.value.size()), ne);
+    for (int e = 0; e < ne; ++e) {
+        EXPECT_NEAR(stress.value[e][0], sx, 1e-3) << "element " << e + 1;
+        EXPECT_NEAR(stress.value[e][1], 0, 1e-3) << "element " << e + 1;
+        EXPECT_NEAR(stress.value[e][2], 0, 1e-3) << "element " << e + 1;
     }
 }

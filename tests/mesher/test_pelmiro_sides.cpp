@@ -60,19 +60,19 @@ TEST(SharedSides, EveryPairingConforms)
                 box.write("data2d.txt", pairing(s, l));
                 RunResult r = box.run("pelmiro_const", {"3", type});
                 ASSERT_EQ(r.status, 0) << where << ": " << r.err;
-                SolverInput m = parse_solver_input(box.read("nalvik.txt"), type[0] == '0' ? 3 : 4);
+                ModelText m = parse_model_text(box.read("nalvik.txt"), type[0] == '0' ? 3 : 4);
                 // six keypoints, seven lines of two nodes, four inside each area
-                ASSERT_EQ(m.np, 28) << where;
-                std::vector<int> uses(m.np);
+                ASSERT_EQ(m.nodes.size(), 28u) << where;
+                std::vector<int> uses(28);
                 double area = 0;
-                for (int e = 0; e < m.ne; ++e) {
-                    double a = twice_area(m, e) / 2;
+                for (size_t e = 0; e < m.elements.size(); ++e) {
+                    double a = twice_area(m, static_cast<int>(e)) / 2;
                     EXPECT_GT(a, 0) << where << ": element " << e + 1 << " turns clockwise";
                     area += a;
-                    for (size_t k = 1; k + 1 < m.elements[e].size(); ++k) ++uses[m.elements[e][k] - 1];
+                    for (int n : m.elements[e].nodes) ++uses[n - 1];
                 }
                 // the bulge gives the right square what it takes from the left one
                 EXPECT_NEAR(area, 2.0, 1e-9) << where;
-                for (int i = 0; i < m.np; ++i) EXPECT_GT(uses[i], 0) << where << ": node " << i + 1 << " unused";
+                for (int i = 0; i < 28; ++i) EXPECT_GT(uses[i], 0) << where << ": node " << i + 1 << " unused";
             }
 }

@@ -11,12 +11,12 @@
 #include "sandbox.h"
 
 void expect_refusals(const std::string& program, const std::string& model_file, const std::string& good,
-                     const std::vector<Refusal>& cases)
+                     const std::vector<Refusal>& cases, const std::vector<std::string>& args)
 {
     for (const Refusal& c : cases) {
         Sandbox box;
         box.write(model_file, good);
-        ASSERT_EQ(box.run(program).status, 0) << c.what << ": the good model must run";
+        ASSERT_EQ(box.run(program, args).status, 0) << c.what << ": the good model must run";
         if (c.blocked) {
             std::remove(box.path(c.blocked).c_str());
             ASSERT_EQ(mkdir(box.path(c.blocked).c_str(), 0755), 0) << c.what;
@@ -26,7 +26,7 @@ void expect_refusals(const std::string& program, const std::string& model_file, 
         else
             box.write(model_file, c.text);
         auto before = box.snapshot();
-        RunResult r = box.run(program);
+        RunResult r = box.run(program, args);
         EXPECT_EQ(r.status, c.status) << c.what;
         std::string first = c.message.substr(0, c.message.find(' '));
         if (first.size() > 5 && first.compare(first.size() - 5, 5, ".txt:") == 0)

@@ -21,5 +21,6 @@ struct Refusal {
 // must succeed), puts the broken one in its place, runs again, and expects the
 // status, exactly one line on standard error, and every file byte-identical.
 // The broken models keep the good one's node count (or fail before it matters).
+// Both runs get `args` on the command line.
 void expect_refusals(const std::string& program, const std::string& model_file, const std::string& good,
-                     const std::vector<Refusal>& cases);
+                     const std::vector<Refusal>& cases, const std::vector<std::string>& args = {});
