@@ -14,10 +14,7 @@ void ignored(const MeshConfig& cfg, const char* record, int r, int p, bool carri
 {
     if (!carries) return;
     std::fflush(stdout);
-    std::fprintf(warn,
-                 "%s: %s: %s %d: model point %d is neither an area corner nor a mid-side point; the record "
-                 "is ignored\n",
-                 cfg.program, files::data2d, record, r + 1, p + 1);
+    std::fprintf(warn, texts::record_ignored, cfg.program, files::data2d, record, r + 1, p + 1);
 }
 
 // The nodes a record on model point p reaches, each given to `row`: the

@@ -43,6 +43,9 @@ static constexpr char bc_keypoint[] = "***B.C. %d -> node %d is Keypoint\n";
 static constexpr char bc_line[] = "***B.C. %d -> line %d\n";  // loads on a line too
 static constexpr char line_node_row[] = "     node %d\n";
 static constexpr char force_keypoint[] = "*F.C. %d -> node %d is Keypoint\n";
+// on standard error: program, data2d.txt, record kind and number, model point
+static constexpr char record_ignored[] =
+    "%s: %s: %s %d: model point %d is neither an area corner nor a mid-side point; the record is ignored\n";
 
 // assembler
 static constexpr char end_file[] = "End ... %s\n";
