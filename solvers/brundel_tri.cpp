@@ -30,19 +30,8 @@ Brundel s;
 
 EbeSystem heat_system()
 {
-    EbeSystem sys;
-    sys.store.m = 3;
-    sys.store.ekmat = &s.ekmat[0][0][0];
-    sys.store.cap = ebe_max_elements;
-    sys.store.mesh = ElementNodes{&s.m.ndn[0][0], 4, 3, s.m.ne, s.m.np};
-    sys.n = s.m.np;
-    sys.held = HeldDofs{s.held, s.g};
-    sys.free_start = 1e-10;
-    sys.r = s.r;
-    sys.p = s.p;
-    sys.y = s.y;
-    sys.file = model_file;
-    return sys;
+    EbeStore store{3, &s.ekmat[0][0][0], ebe_max_elements, element_nodes(s.m)};
+    return EbeSystem{store, s.m.np, HeldDofs{s.held, s.g}, cg_start, s.r, s.p, s.y, model_file};
 }
 
 void run()

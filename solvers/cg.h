@@ -3,6 +3,7 @@
 #include "ebe_store.h"
 
 constexpr double cg_tolerance = 1e-5;  // on the mean absolute residual, whatever the size of F
+constexpr double cg_start = 1e-10;     // start value of the free DOFs in the heat and thermal-stress solvers
 
 // The DOFs that the boundary data fix, with their prescribed values: DOF i is
 // held at g[i] when held[i] is non-zero (both tables n long). Each program

@@ -4,38 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "model_checks.h"
 #include "tri_element.h"
-
-namespace {
-
-int node_number(Scanner& sc, const char* field, int np)
-{
-    int n = sc.integer(field);
-    if (n < 1 || n > np) sc.refuse(strf("node %d is not in 1..%d", n, np));
-    return n;
-}
-
-void check_counts(Scanner& sc, const EbeModel& m)
-{
-    struct Limit { int n; const char* what; int limit; };
-    const Limit limits[] = {
-        {m.np, "node count", ebe_max_nodes},
-        {m.nm, "material count", 0},
-        {m.ne, "element count", ebe_max_elements},
-        {m.nb, "boundary record count", 0},
-        {m.nf, "load record count", 0},
-    };
-    for (const Limit& l : limits) {
-        if (l.n < 0) sc.refuse(strf("the %s is negative (%d)", l.what, l.n));
-        if (l.limit > 0 && l.n > l.limit)
-            sc.refuse(strf("the %s %d is over the limit of %d", l.what, l.n, l.limit));
-    }
-    if (m.np == 0) sc.refuse("the model has no nodes");
-    // without a material record the conductivity or the modulus would be 0
-    if (m.nm == 0) sc.refuse("the model has no material record");
-}
-
-}  // namespace
 
 void subinput(Scanner& sc, EbeModel& m, LoadKind loads, FILE* echo)
 {
@@ -46,7 +16,9 @@ void subinput(Scanner& sc, EbeModel& m, LoadKind loads, FILE* echo)
     m.nb = sc.integer("the boundary record count");
     m.nf = sc.integer("the load record count");
     std::fprintf(echo, "%d  %d  %d  %d  %d\n", m.np, m.nm, m.ne, m.nb, m.nf);
-    check_counts(sc, m);
+    check_header(sc, m.np, m.nm, m.ne, m.nb, m.nf, HeaderLimits{ebe_max_nodes, 0, ebe_max_elements});
+    // without a material record the conductivity or the modulus would be 0
+    if (m.nm == 0) sc.refuse("the model has no material record");
 
     for (int i = 0; i < m.np; ++i) {
         sc.at("node record", i + 1);

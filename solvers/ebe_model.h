@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdio>
 
+#include "results.h"
 #include "scan.h"
 
 constexpr int ebe_max_nodes = 60000;
@@ -33,6 +34,9 @@ enum class LoadKind { heat, force };
 // number outside 1..np and any token that does not convert. m must hold zeros
 // in its conditions and loads on entry, as absent records leave them.
 void subinput(Scanner& sc, EbeModel& m, LoadKind loads, FILE* echo);
+
+// The elements as the store and the nodal averaging walk them.
+inline ElementNodes element_nodes(const EbeModel& m) { return ElementNodes{&m.ndn[0][0], 4, 3, m.ne, m.np}; }
 
 // Signed area of element e (positive when its nodes run counter-clockwise);
 // an element whose area is 0 or not finite is refused, naming it.

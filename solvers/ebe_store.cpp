@@ -49,6 +49,12 @@ inline void product6(const double* const* k, const int* nd, long e, double* y, c
 
 }  // namespace
 
+void ebe_put(const EbeStore& s, int e, const double* ke, int w)
+{
+    for (int i = 0; i < s.m; ++i)
+        for (int j = 0; j < s.m; ++j) s.at(i, j, e) = ke[w * i + j];
+}
+
 void ebe_product3(const EbeStore& s, double* y, const double* x, int e)
 {
     const double* k[9];

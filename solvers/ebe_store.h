@@ -25,6 +25,9 @@ struct EbeStore {
     double& at(int i, int j, int e) const { return pos(i, j)[e]; }
 };
 
+// Stores the m x m matrix of element e, given as a work matrix of row length w.
+void ebe_put(const EbeStore& s, int e, const double* ke, int w);
+
 // Adds element e's part of y = K x, one DOF per node: every row is one sum,
 // y[a] = y[a] + ((k00*xa + k01*xb) + k02*xc), rows added in local order.
 void ebe_product3(const EbeStore& s, double* y, const double* x, int e);

@@ -25,8 +25,7 @@ void heat_element(const EbeModel& m, const EbeStore& store, int e, const char* f
     seki<tri_w>(bt, b, ke, 3, 2, 3);
     // the magnitude of the area: a clockwise element must not enter as a sink
     sclar<tri_w>(ke, std::fabs(area) * m.ee, 3, 3);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) store.at(i, j, e) = ke[tri_w * i + j];
+    ebe_put(store, e, ke, tri_w);
 }
 
 void assemble_heat(const EbeModel& m, const EbeStore& store, const char* file)

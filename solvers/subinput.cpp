@@ -1,16 +1,7 @@
 // nalvik.txt: header, nodes, materials, elements, boundary and load records.
 #include "subinput.h"
 
-namespace {
-
-int node_number(Scanner& sc, const char* field, int np)
-{
-    int n = sc.integer(field);
-    if (n < 1 || n > np) sc.refuse(strf("node %d is not in 1..%d", n, np));
-    return n;
-}
-
-}  // namespace
+#include "model_checks.h"
 
 void clear_conditions(Structure& s)
 {
@@ -48,20 +39,7 @@ void subinput(Scanner& sc, Structure& s, FILE* echo)
     else
         std::fprintf(echo, "%d  %d  %d  %d  %d\n", s.np, s.nm, s.ne, s.nb, s.nf);
 
-    struct Limit { int n; const char* what; int limit; };
-    const Limit limits[] = {
-        {s.np, "node count", max_nodes},
-        {s.nm, "material count", max_materials},
-        {s.ne, "element count", max_elements},
-        {s.nb, "boundary record count", 0},
-        {s.nf, "load record count", 0},
-    };
-    for (const Limit& l : limits) {
-        if (l.n < 0) sc.refuse(strf("the %s is negative (%d)", l.what, l.n));
-        if (l.limit > 0 && l.n > l.limit)
-            sc.refuse(strf("the %s %d is over the limit of %d", l.what, l.n, l.limit));
-    }
-    if (s.np == 0) sc.refuse("the model has no nodes");
+    check_header(sc, s.np, s.nm, s.ne, s.nb, s.nf, HeaderLimits{max_nodes, max_materials, max_elements});
 
     for (int i = 0; i < s.np; ++i) {
         sc.at("node record", i + 1);

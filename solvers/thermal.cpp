@@ -25,8 +25,7 @@ void stiff_element(const EbeModel& m, const EbeStore& store, int e, const char* 
     seki<tri_w>(bt, db, ke, 6, 3, 6);
     // the magnitude of the area: a clockwise element must not soften the structure
     sclar<tri_w>(ke, std::fabs(area) * m.hh, 6, 6);
-    for (int i = 0; i < 6; ++i)
-        for (int j = 0; j < 6; ++j) store.at(i, j, e) = ke[tri_w * i + j];
+    ebe_put(store, e, ke, tri_w);
 }
 
 void assemble_stiffness(const EbeModel& m, const EbeStore& store, const char* file)
@@ -89,6 +88,5 @@ void write_thermal_stress_strain(const EbeModel& m, const double* solve, const d
         transpose<tri_w>(sig, row, 1, 3);
         awrite_no(e + 1, out.stress_elm, row, tri_w, 1, 3);
     }
-    ElementNodes mesh{&m.ndn[0][0], 4, 3, m.ne, m.np};
-    out.average(1, mesh, table, 4);
+    out.average(1, element_nodes(m), table, 4);
 }

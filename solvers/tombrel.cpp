@@ -35,19 +35,8 @@ Tombrel s;
 
 EbeSystem stiffness_system()
 {
-    EbeSystem sys;
-    sys.store.m = 6;
-    sys.store.ekmat = &s.ekmat[0][0][0];
-    sys.store.cap = ebe_max_elements;
-    sys.store.mesh = ElementNodes{&s.m.ndn[0][0], 4, 3, s.m.ne, s.m.np};
-    sys.n = 2 * s.m.np;
-    sys.held = HeldDofs{s.held, s.g};
-    sys.free_start = 1e-10;
-    sys.r = s.r;
-    sys.p = s.p;
-    sys.y = s.y;
-    sys.file = model_file;
-    return sys;
+    EbeStore store{6, &s.ekmat[0][0][0], ebe_max_elements, element_nodes(s.m)};
+    return EbeSystem{store, 2 * s.m.np, HeldDofs{s.held, s.g}, cg_start, s.r, s.p, s.y, model_file};
 }
 
 void run()

@@ -6,8 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "result_rows.h"
-#include "sandbox.h"
+#include "ebe_cases.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ std::vector<double> temperatures(const ModelText& m, RunResult* out = nullptr)
     EXPECT_LE(l.eps, 1e-5) << r.out;
     if (out) *out = r;
     std::vector<double> t;
-    for (const auto& v : result_rows(box.read("result_brundel.txt"), 2).value) t.push_back(v[0]);
+    for (const auto& v : rows(box.read("result_brundel.txt"), 2).value) t.push_back(v[0]);
     EXPECT_EQ(t.size(), m.nodes.size());
     return t;
 }
@@ -167,12 +166,7 @@ TEST(BrundelTri, BrokenOrUnsolvableModelsAreRefusedAndTheResultStays)
 {
     struct Case { const char* what; std::string text; int status; std::string message; };
     const std::string tidy = two_cells;
-    auto replaced = [&](const std::string& from, const std::string& to) {
-        std::string t = tidy;
-        size_t at = t.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return t.replace(at, from.size(), to);
-    };
+    auto replaced = [&](const std::string& from, const std::string& to) { return replaced_in(tidy, from, to); };
     const Case cases[] = {
         {"missing file", "", 2, "brundel.txt: cannot be opened: No such file or directory"},
         {"empty file", "\n", 2, "brundel.txt: header: the file ends before the node count"},
@@ -208,11 +202,6 @@ TEST(BrundelTri, BrokenOrUnsolvableModelsAreRefusedAndTheResultStays)
             std::remove(box.path("brundel.txt").c_str());
         else
             box.write("brundel.txt", c.text);
-        auto before = box.snapshot();
-        RunResult r = box.run("brundel_tri");
-        EXPECT_EQ(r.status, c.status) << c.what;
-        EXPECT_EQ(r.err.rfind("brundel_tri: " + c.message, 0), 0u) << c.what << ": " << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.what;
-        EXPECT_TRUE(box.snapshot() == before) << c.what << ": files on disk changed";
+        expect_refusal(box, "brundel_tri", c.what, c.status, c.message);
     }
 }

@@ -40,7 +40,7 @@ struct SmallSystem {
         sys.store = store;
         sys.n = n;
         sys.held = HeldDofs{held.data(), g.data()};
-        sys.free_start = 1e-10;
+        sys.free_start = cg_start;
         sys.r = r.data();
         sys.p = p.data();
         sys.y = y.data();

@@ -1,31 +1,15 @@
-// Reading result rows back in the tests of the iterating solvers, and the strip models they share.
+// What the tests of the iterating solvers share: the report line, strip models, refusal runs.
 #pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model_text.h"
-
-// Rows of a result file: the leading integers and `per_row` values each.
-struct ResultRows {
-    std::vector<int> number;
-    std::vector<std::vector<double>> value;
-};
-
-inline ResultRows result_rows(const std::string& text, int per_row)
-{
-    ResultRows r;
-    std::istringstream in(text);
-    int n;
-    while (in >> n) {
-        std::vector<double> v(per_row);
-        for (double& x : v) in >> x;
-        r.number.push_back(n);
-        r.value.push_back(v);
-    }
-    return r;
-}
+#include "result_rows.h"
+#include "sandbox.h"
 
 // The solver's report line "\nloop=%d, eps=%e\n"; loops -1 when it is absent.
 struct LoopLine {
@@ -61,4 +45,26 @@ inline ModelText strip_model(int nx, double w, double h, Turn turn)
         m.elements.push_back({cw2 ? std::vector<int>{a, d, c} : std::vector<int>{a, c, d}, 1});
     }
     return m;
+}
+
+// text with the first `from` replaced by `to`; a `from` that is not there fails the test.
+inline std::string replaced_in(std::string text, const std::string& from, const std::string& to)
+{
+    size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// Runs `program` in a box whose inputs have been broken: it must end with
+// `status`, one line on standard error starting "program: " + message, and
+// every file of the box as it was.
+inline void expect_refusal(const Sandbox& box, const std::string& program, const std::string& what, int status,
+                           const std::string& message)
+{
+    auto before = box.snapshot();
+    RunResult r = box.run(program);
+    EXPECT_EQ(r.status, status) << what;
+    EXPECT_EQ(r.err.rfind(program + ": " + message, 0), 0u) << what << ": " << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << what;
+    EXPECT_TRUE(box.snapshot() == before) << what << ": files on disk changed";
 }

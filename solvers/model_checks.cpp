@@ -1,0 +1,27 @@
+// Header counts against the limits of the reader's tables, and node numbers against the node count.
+#include "model_checks.h"
+
+void check_header(Scanner& sc, int np, int nm, int ne, int nb, int nf, HeaderLimits limits)
+{
+    struct Limit { int n; const char* what; int limit; };
+    const Limit counts[] = {
+        {np, "node count", limits.nodes},
+        {nm, "material count", limits.materials},
+        {ne, "element count", limits.elements},
+        {nb, "boundary record count", 0},
+        {nf, "load record count", 0},
+    };
+    for (const Limit& l : counts) {
+        if (l.n < 0) sc.refuse(strf("the %s is negative (%d)", l.what, l.n));
+        if (l.limit > 0 && l.n > l.limit)
+            sc.refuse(strf("the %s %d is over the limit of %d", l.what, l.n, l.limit));
+    }
+    if (np == 0) sc.refuse("the model has no nodes");
+}
+
+int node_number(Scanner& sc, const char* field, int np)
+{
+    int n = sc.integer(field);
+    if (n < 1 || n > np) sc.refuse(strf("node %d is not in 1..%d", n, np));
+    return n;
+}
