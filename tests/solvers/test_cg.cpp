@@ -1,5 +1,5 @@
-// The element-by-element store and conjugate gradients on hand-made systems:
-// the store's layout, held DOFs, the loop that runs once, and each breakdown.
+// The element-by-element kit on hand-made systems: the store, conjugate gradients,
+// the conduction matrix and the checks of nodes in no element.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -261,5 +261,37 @@ TEST(HeatElement, DegenerateTriangleIsRefused)
     } catch (const Failure& f) {
         EXPECT_EQ(f.status(), Status::model);
         EXPECT_EQ(std::string(f.what()), "element 1: nodes 1 2 3 enclose no area");
+    }
+}
+
+TEST(EbeModel, NodeInNoElementMustBeFixedEveryWay)
+{
+    // node 4 lies in no element; nothing but its fixed values can set it
+    std::unique_ptr<EbeModel> m(new EbeModel());
+    Scanner sc("nalvik.txt", "4 1 1 0 0\n1 0 0\n2 1 0\n3 0 1\n4 5 5\n1 1 0 1\n1 1 2 3 1\n");
+    FILE* null = std::fopen("/dev/null", "w");
+    subinput(sc, *m, LoadKind::force, null);
+    std::fclose(null);
+    struct Case { int dofs; unsigned char x, y; const char* message; };
+    const Case cases[] = {
+        {1, 1, 0, nullptr},
+        {1, 0, 0, "node 4 is in no element and its temperature is not fixed"},
+        {2, 1, 1, nullptr},
+        {2, 1, 0, "node 4 is in no element and is not held in y"},
+        {2, 0, 1, "node 4 is in no element and is not held in x"},
+        {2, 0, 0, "node 4 is in no element and is not held in x and y"},
+    };
+    for (const Case& c : cases) {
+        unsigned char held[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+        if (c.dofs == 1) held[3] = c.x;
+        else held[6] = c.x, held[7] = c.y;
+        try {
+            check_unused_nodes(*m, held, c.dofs, "nalvik.txt");
+            EXPECT_EQ(c.message, nullptr) << c.dofs << " " << int(c.x) << int(c.y) << ": accepted";
+        } catch (const Failure& f) {
+            ASSERT_NE(c.message, nullptr) << f.what();
+            EXPECT_EQ(f.status(), Status::model);
+            EXPECT_EQ(std::string(f.what()), c.message);
+        }
     }
 }

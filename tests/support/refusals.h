@@ -2,6 +2,7 @@
 // message and exit status, and nothing on disk lost.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 // One broken input: the text that replaces the good model file (empty: the file
@@ -15,12 +16,15 @@ struct Refusal {
     int status;
     std::string message;
     const char* blocked = nullptr;
+    const char* file = nullptr;  // the input that the text replaces; the model file when null
 };
 
 // For every case, in a fresh directory: runs `program` on the good model (which
 // must succeed), puts the broken one in its place, runs again, and expects the
 // status, exactly one line on standard error, and every file byte-identical.
 // The broken models keep the good one's node count (or fail before it matters).
-// Both runs get `args` on the command line.
+// Both runs get `args` on the command line; `beside` holds further input files
+// (name, text) that the good run needs.
 void expect_refusals(const std::string& program, const std::string& model_file, const std::string& good,
-                     const std::vector<Refusal>& cases, const std::vector<std::string>& args = {});
+                     const std::vector<Refusal>& cases, const std::vector<std::string>& args = {},
+                     const std::vector<std::pair<std::string, std::string>>& beside = {});
