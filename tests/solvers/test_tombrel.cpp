@@ -221,6 +221,18 @@ TEST(Tombrel, FullyRestrainedPlateCarriesTheThermalStress)
     for (const auto& kv : run.files) EXPECT_EQ(kv.second.find("nan"), std::string::npos) << kv.first;
 }
 
+TEST(Tombrel, NodeInNoElementHeldBothWaysKeepsItsValuesAndZeroMeans)
+{
+    std::string model = two_cells;
+    model.replace(0, 9, "7 1 4 3 2");
+    model.insert(model.find("1 1 0 1\n"), "7 9 9\n");
+    model.insert(model.find("3 0.5 0\n"), "7 1 1 0.25 -0.5\n");
+    ThermalRun run = tombrel(model, "20 0 1e-3\n", {20, 30, 40, 50, 60, 70, 80});
+    EXPECT_NE(run.files["result_nalvik.txt"].find("\n7 2.500000e-01 -5.000000e-01 \n"), std::string::npos);
+    for (const char* f : {"result_nalvik_strain.txt", "result_nalvik_stress.txt"})
+        EXPECT_NE(run.files[f].find("\n7 0.000000e+00 0.000000e+00 0.000000e+00 \n"), std::string::npos) << f;
+}
+
 TEST(Tombrel, TheIntegerOfInitHeatHasNoEffect)
 {
     std::vector<double> temps = {20, 80, 140, 35, 90, 60};
