@@ -88,13 +88,15 @@ void Scanner::refuse(const std::string& what, Status status) const
     fail(status, file_, w.empty() ? what : w + ": " + what);
 }
 
+bool Scanner::separator(char c) const { return is_space(c) || (commas_ && c == ','); }
+
 void Scanner::next(const char* field, size_t& b, size_t& e)
 {
     size_t n = text_.size();
-    while (pos_ < n && is_space(text_[pos_])) ++pos_;
+    while (pos_ < n && separator(text_[pos_])) ++pos_;
     if (pos_ == n) refuse(strf("the file ends before %s", field));
     b = pos_;
-    while (pos_ < n && !is_space(text_[pos_])) ++pos_;
+    while (pos_ < n && !separator(text_[pos_])) ++pos_;
     e = pos_;
 }
 
@@ -145,6 +147,13 @@ std::string Scanner::word(const char* field)
 bool Scanner::more()
 {
     size_t n = text_.size();
-    while (pos_ < n && is_space(text_[pos_])) ++pos_;
+    while (pos_ < n && separator(text_[pos_])) ++pos_;
     return pos_ < n;
+}
+
+void Scanner::end_read()
+{
+    size_t n = text_.size();
+    while (pos_ < n && text_[pos_] != '\n') ++pos_;
+    if (pos_ < n) ++pos_;
 }

@@ -22,6 +22,12 @@ public:
     std::string word(const char* field);  // any token, unread
     bool more();                      // is another token left?
 
+    // For files written by list-directed reads (INPUT01.TXT): commas separate
+    // tokens as blanks do, and end_read() drops the rest of the line of the
+    // last token, so that the next read starts on a new line.
+    void commas_separate() { commas_ = true; }
+    void end_read();
+
     // Refuses the input at the current record: "file: record: what".
     [[noreturn]] void refuse(const std::string& what, Status status = Status::input) const;
 
@@ -32,12 +38,14 @@ private:
     // Next token as [begin, end) of text_; refuses at end of file.
     void next(const char* field, size_t& b, size_t& e);
     [[noreturn]] void bad(const char* kind, const char* field, size_t b, size_t e) const;
+    bool separator(char c) const;
 
     std::string file_;
     std::string text_;
     size_t pos_ = 0;
     const char* record_ = nullptr;
     long number_ = 0;
+    bool commas_ = false;
 };
 
 // Token grammar, shared with writers' tests: does s[b, e) spell an integer / a real?
