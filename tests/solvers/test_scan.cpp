@@ -81,3 +81,20 @@ TEST(Scanner, MissingFileIsAnInputRefusal)
         EXPECT_STREQ(f.what(), "cannot be opened: No such file or directory");
     }
 }
+
+TEST(Scanner, ListDirectedReadsSplitAtCommasAndDropTheRestOfTheLine)
+{
+    Scanner sc("INPUT01.TXT", "1 extra\n1,4,3\n,2 more\n0.5 1e1\n");
+    sc.commas_separate();
+    EXPECT_EQ(sc.integer("a"), 1);
+    sc.end_read();  // "extra" is dropped
+    for (int want : {1, 4, 3, 2}) EXPECT_EQ(sc.integer("node"), want);
+    sc.end_read();
+    EXPECT_EQ(sc.real("x"), 0.5);
+    EXPECT_EQ(sc.real("y"), 10.0);
+    sc.end_read();  // at the end of the text: nothing to drop
+    EXPECT_FALSE(sc.more());
+
+    Scanner plain("f", "1,2");  // without list-directed reads a comma is part of the token
+    EXPECT_EQ(plain.word("w"), "1,2");
+}
