@@ -15,17 +15,8 @@ void laplas(Mesh& m)
     for (int pass = 0; pass < 5; ++pass)
         for (int i = 1; i <= m.NNODE; ++i) {
             if (m.IFIX[i]) continue;
-            double s = 0, sx = 0, sy = 0;
-            for (int k = 0; k < m.NTCOUNT[i]; ++k) {
-                const int* v = m.LNODS[m.NTLIST[i][k]];
-                double w = area(m, m.NTLIST[i][k]);
-                s += w;
-                sx += w * (m.X[v[0]] + m.X[v[1]] + m.X[v[2]]) / 3.0;
-                sy += w * (m.Y[v[0]] + m.Y[v[1]] + m.Y[v[2]]) / 3.0;
-            }
             const double x = m.X[i], y = m.Y[i];
-            m.X[i] = sx / s;
-            m.Y[i] = sy / s;
+            centroid_of_fan(m, i, m.X[i], m.Y[i]);
             for (int k = 0; k < m.NTCOUNT[i]; ++k)
                 if (!(area(m, m.NTLIST[i][k]) > 0.0)) {
                     m.X[i] = x, m.Y[i] = y;  // the move would fold a triangle

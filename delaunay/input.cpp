@@ -35,14 +35,19 @@ int count_in(Scanner& sc, const char* field, int low, int high)
     return v;
 }
 
+// A read of one count on its own line.
+int count_line(Scanner& sc, const char* record, const char* field, int low, int high)
+{
+    sc.at(record);
+    int v = count_in(sc, field, low, high);
+    sc.end_read();
+    return v;
+}
+
 void read_lists(Scanner& sc, Outline& in)
 {
-    sc.at("first line");
-    in.n_exterior = count_in(sc, "the number of exterior boundaries", 1, MXB);
-    sc.end_read();
-    sc.at("second line");
-    in.n_interior = count_in(sc, "the number of interior boundaries", 0, MXB);
-    sc.end_read();
+    in.n_exterior = count_line(sc, "first line", "the number of exterior boundaries", 1, MXB);
+    in.n_interior = count_line(sc, "second line", "the number of interior boundaries", 0, MXB);
 
     sc.at("exterior node counts");
     for (int i = 1; i <= in.n_exterior; ++i) in.exterior_count[i] = count_in(sc, "a node count", 3, MXN);
@@ -73,12 +78,8 @@ void read_lists(Scanner& sc, Outline& in)
         named = top;
     }
 
-    sc.at("number of boundary points");
-    in.n_boundary_point = count_in(sc, "the number of boundary points", 0, MXN);
-    sc.end_read();
-    sc.at("number of inner points");
-    in.n_inner_point = count_in(sc, "the number of inner points", 0, MXN);
-    sc.end_read();
+    in.n_boundary_point = count_line(sc, "number of boundary points", "the number of boundary points", 0, MXN);
+    in.n_inner_point = count_line(sc, "number of inner points", "the number of inner points", 0, MXN);
     if (in.points() > MXN) sc.refuse(strf("%d points, more than %d", in.points(), MXN));
     int m = in.exterior_nodes();
     if (m < 3) sc.refuse(strf("%d boundary points leave %d for the exterior boundaries", in.n_boundary_point, m));

@@ -73,6 +73,20 @@ double area(const Mesh& m, int tri)
 
 bool has_vertex(const Mesh& m, int tri, int node) { return find3(m.LNODS[tri], node) >= 0; }
 
+void centroid_of_fan(const Mesh& m, int p, double& x, double& y)
+{
+    double s = 0, sx = 0, sy = 0;
+    for (int k = 0; k < m.NTCOUNT[p]; ++k) {
+        const int* v = m.LNODS[m.NTLIST[p][k]];
+        double w = area(m, m.NTLIST[p][k]);
+        s += w;
+        sx += w * (m.X[v[0]] + m.X[v[1]] + m.X[v[2]]) / 3.0;
+        sy += w * (m.Y[v[0]] + m.Y[v[1]] + m.Y[v[2]]) / 3.0;
+    }
+    x = sx / s;
+    y = sy / s;
+}
+
 bool boundary_segment(const Mesh& m, int a, int b)
 {
     int pa = m.IPOS[a], pb = m.IPOS[b];
@@ -179,6 +193,26 @@ void swap_loop(Mesh& m, int i, int top, int capacity)
     }
 }
 
+void flip_diagonal(int (*lnods)[3], int (*neib)[3], int l, int b, int k, int o)
+{
+    const int far_l = lnods[l][pv(b)], far_k = lnods[k][pv(o)];
+    const int kn = neib[k][nx(o)], ln = neib[l][nx(b)];  // the outer triangles that change sides
+    lnods[l][nx(b)] = far_k;
+    neib[l][b] = kn;
+    neib[l][nx(b)] = k;
+    lnods[k][nx(o)] = far_l;
+    neib[k][o] = ln;
+    neib[k][nx(o)] = l;
+    if (kn) {
+        assert(find3(neib[kn], k) >= 0);
+        neib[kn][find3(neib[kn], k)] = l;
+    }
+    if (ln) {
+        assert(find3(neib[ln], l) >= 0);
+        neib[ln][find3(neib[ln], l)] = k;
+    }
+}
+
 void lawson(Local& t, int stack_capacity, const double* X, const double* Y, int c)
 {
     int stack[LOCAL_VERT + 1];
@@ -195,17 +229,9 @@ void lawson(Local& t, int stack_capacity, const double* X, const double* Y, int 
             int o = find3(t.neib[k], l);
             if (o < 0) stop(Pair::edge, strf("local triangles %d and %d are not neighbours", k, l));
             int lb = t.lnods[l][b], lb1 = t.lnods[l][nx(b)], lb2 = t.lnods[l][pv(b)];
-            int w = t.lnods[k][pv(o)];
+            int w = t.lnods[k][pv(o)];  // the far vertex of k
             if (swap(X[lb1], Y[lb1], X[lb], Y[lb], X[w], Y[w], X[lb2], Y[lb2]) != 1) continue;
-            int kn = t.neib[k][nx(o)], ln = t.neib[l][nx(b)];
-            t.lnods[l][nx(b)] = w;
-            t.neib[l][b] = kn;
-            t.neib[l][nx(b)] = k;
-            t.lnods[k][nx(o)] = lb2;
-            t.neib[k][o] = ln;
-            t.neib[k][nx(o)] = l;
-            if (kn) t.neib[kn][find3(t.neib[kn], k)] = l;
-            if (ln) t.neib[ln][find3(t.neib[ln], l)] = k;
+            flip_diagonal(t.lnods, t.neib, l, b, k, o);
             push(stack, top, stack_capacity, l);
             break;
         }

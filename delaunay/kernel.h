@@ -18,6 +18,8 @@ int ipush(int item, int capacity, int top);         // item, or IPUSH when top e
 void push(int* stack, int& top, int capacity, int item);  // stack[++top] = item, checked
 double area(const Mesh& m, int tri);                // signed area, positive counter-clockwise
 bool has_vertex(const Mesh& m, int tri, int node);
+// The area-weighted mean of the centroids of node p's triangles.
+void centroid_of_fan(const Mesh& m, int p, double& x, double& y);
 
 // Is a-b a segment of the boundary in hand (positions differing by exactly 1)?
 bool boundary_segment(const Mesh& m, int a, int b);
@@ -52,6 +54,13 @@ struct Local {
 // more than c iterations: LAWSON. Keeps counter-clockwise triangles and symmetric
 // local links; node lists are the caller's.
 void lawson(Local& t, int stack_capacity, const double* X, const double* Y, int c);
+
+// Flips the diagonal shared by triangles l (its edge b) and k (its edge o): in each,
+// the vertex at the end of the shared edge becomes the other's far vertex. Works on
+// the mesh's tables and on local ones; keeps counter-clockwise triangles (when the
+// two form a strictly convex quadrilateral) and mirrored links; node lists are the
+// caller's.
+void flip_diagonal(int (*lnods)[3], int (*neib)[3], int l, int b, int k, int o);
 
 // The position b (0 to 2) with row[b] == k, or -1.
 inline int find3(const int* row, int k)

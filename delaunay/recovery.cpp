@@ -271,16 +271,8 @@ void poly(Mesh& m, int start, int target)
         // the two triangles form a strictly convex quadrilateral: flip its diagonal
         int p1 = path[1], p2 = path[2];
         int e1 = edge(m, p1, p2), e2 = edge(m, p2, p1);
-        int a1 = m.NEIB[p1][nx(e1)], a2 = m.NEIB[p2][nx(e2)];
         int v1 = m.LNODS[p1][e1], v2 = m.LNODS[p2][e2];
-        m.LNODS[p1][nx(e1)] = start;
-        m.NEIB[p1][e1] = a2;
-        m.NEIB[p1][nx(e1)] = p2;
-        m.LNODS[p2][nx(e2)] = target;
-        m.NEIB[p2][e2] = a1;
-        m.NEIB[p2][nx(e2)] = p1;
-        if (a1) m.NEIB[a1][edge(m, a1, p1)] = p2;
-        if (a2) m.NEIB[a2][edge(m, a2, p2)] = p1;
+        flip_diagonal(m.LNODS, m.NEIB, p1, e1, p2, e2);
         decr(m, v1, p2);
         decr(m, v2, p1);
         incr(m, start, p1);

@@ -66,21 +66,6 @@ void insert_ranked(Mesh& m, int u)
     ++m.NCAND;
 }
 
-// The area-weighted mean of the centroids of node p's triangles.
-void centroid_of_fan(const Mesh& m, int p, double& x, double& y)
-{
-    double s = 0, sx = 0, sy = 0;
-    for (int k = 0; k < m.NTCOUNT[p]; ++k) {
-        const int* v = m.LNODS[m.NTLIST[p][k]];
-        double w = area(m, m.NTLIST[p][k]);
-        s += w;
-        sx += w * (m.X[v[0]] + m.X[v[1]] + m.X[v[2]]) / 3.0;
-        sy += w * (m.Y[v[0]] + m.Y[v[1]] + m.Y[v[2]]) / 3.0;
-    }
-    x = sx / s;
-    y = sy / s;
-}
-
 }  // namespace
 
 int ask_total(int nnode, FILE* in, FILE* out)

@@ -123,3 +123,13 @@ std::unique_ptr<Mesh> first_triangulation(const BoundaryDescription& d, Outline&
     rough(*m, in);
     return m;
 }
+
+Pair stop_pair(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Stop& s) {
+        return s.pair();
+    }
+    return Pair::count;
+}

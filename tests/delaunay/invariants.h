@@ -1,9 +1,11 @@
 // What every triangulation in hand must satisfy, checked from the tables alone.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "stop.h"
 #include "tables.h"
 
 // Counter-clockwise triangles of positive area, mirrored links, node lists that
@@ -29,3 +31,6 @@ struct Quiet {
 // Reads the description as the mesher does and builds its first triangulation in
 // the unit box (points shifted and scaled as the mesher normalises them).
 std::unique_ptr<lindrove::Mesh> first_triangulation(const BoundaryDescription& d, lindrove::Outline& in);
+
+// The pair that f stops with, or Pair::count when it runs through.
+lindrove::Pair stop_pair(const std::function<void()>& f);

@@ -10,7 +10,6 @@
 
 namespace {
 
-const std::string first_pair_line = " ***ERROR IN SUBROUTINE ";
 
 // A square with a square hole and one inner point, line by line as lindrove_tri01 writes it.
 const char* const holed_square =
@@ -19,13 +18,18 @@ const char* const holed_square =
     "4 4\n6 4\n6 6\n4 6\n"
     "2 8\n";
 
+RunResult run_holed_square(const Sandbox& box, const std::string& answer)
+{
+    box.write("INPUT01.TXT", holed_square);
+    return box.run("lindrove_tri02", {}, answer);
+}
+
 }  // namespace
 
 TEST(Dialogue, TraceAndPromptsByteForByte)
 {
     Sandbox box;
-    box.write("INPUT01.TXT", holed_square);
-    RunResult r = box.run("lindrove_tri02", {}, "8\n11\n");
+    RunResult r = run_holed_square(box, "8\n11\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               " EXTERIOR BOUNDARY NUMBER=     1\n"
@@ -55,8 +59,7 @@ TEST(Dialogue, TraceAndPromptsByteForByte)
 TEST(Dialogue, TheCurrentCountAddsNoNode)
 {
     Sandbox box;
-    box.write("INPUT01.TXT", holed_square);
-    RunResult r = box.run("lindrove_tri02", {}, "9\n");
+    RunResult r = run_holed_square(box, "9\n");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out.find("NEW POINT"), std::string::npos);
     EXPECT_EQ(last_two_lines(r.out), " TOTAL NUMBER OF NODES = ? \n NTOTAL=9\n");
@@ -137,8 +140,7 @@ TEST(Refusals, EachEndsWithItsPairAndLeavesTheOldMesh)
 TEST(Refusals, AnsweringAboveTheTableLimitAsksAgain)
 {
     Sandbox box;
-    box.write("INPUT01.TXT", holed_square);
-    RunResult r = box.run("lindrove_tri02", {}, "4001\n12\n");
+    RunResult r = run_holed_square(box, "4001\n12\n");
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find(" NTOTAL=4001\n TOTAL NUMBER OF NODES = ? \n NTOTAL=12\n"), std::string::npos);
 }

@@ -14,19 +14,6 @@
 
 using namespace lindrove;
 
-namespace {
-
-Pair pair_of(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Stop& s) {
-        return s.pair();
-    }
-    return Pair::count;
-}
-
-}  // namespace
 
 TEST(EarClipping, AfterACutTheSweepGoesOnFromTheEarsThirdNode)
 {
@@ -68,7 +55,7 @@ TEST(EarClipping, APolygonWithoutEarsStopsInsteadOfSweepingForEver)
     const double X[] = {0, 0, 1, 2, 3}, Y[] = {0, 0, 0, 0, 0};
     const int list[] = {0, 1, 2, 3, 4};
     Local t;
-    EXPECT_EQ(pair_of([&] { subdiv(4, list, X, Y, t); }), Pair::subdiv_no_ear);
+    EXPECT_EQ(stop_pair([&] { subdiv(4, list, X, Y, t); }), Pair::subdiv_no_ear);
 }
 
 TEST(Recovery, TheChainIsTheStripTheSegmentCrosses)
@@ -105,7 +92,7 @@ TEST(Recovery, ASegmentThroughANodeStops)
     auto m = super_mesh({{0.1, 0.5}, {0.9, 0.5}, {0.5, 0.5}, {0.5, 0.9}, {0.5, 0.1}});
     delaun(*m, 0, 1, 5, 5);
     m->NNODE = 5;
-    EXPECT_EQ(pair_of([&] { search(*m, 0, 2, 1); }), Pair::search_closed);
+    EXPECT_EQ(stop_pair([&] { search(*m, 0, 2, 1); }), Pair::search_closed);
 }
 
 TEST(Recovery, RelinkingBesideTheSuperTriangleKeepsLinksMirrored)

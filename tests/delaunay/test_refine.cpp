@@ -7,6 +7,7 @@
 #include "cleanup.h"
 #include "input.h"
 #include "invariants.h"
+#include "kernel.h"
 #include "mesh_check.h"
 #include "recovery.h"
 #include "refine.h"
@@ -165,4 +166,27 @@ TEST(Dialogue, NoIntegerOrNoAnswerStops)
         std::fclose(in);
         std::fclose(out);
     }
+}
+
+TEST(Smoothing, AMoveThatWouldFoldATriangleIsNotMade)
+{
+    // node 7 at the inner corner of an L-shaped fan: the centroid of its triangles lies
+    // in the notch of the L, where the triangles along the arms would turn over
+    auto m = std::make_unique<Mesh>();
+    const double link[6][2] = {{-0.1, -0.1}, {10, -0.1}, {10, 0.1}, {0.1, 0.1}, {0.1, 10}, {-0.1, 10}};
+    for (int k = 0; k < 6; ++k) m->X[k + 1] = link[k][0], m->Y[k + 1] = link[k][1], m->IFIX[k + 1] = 1;
+    m->NNODE = 7, m->NELEM = 6;
+    for (int k = 0; k < 6; ++k) {
+        m->LNODS[k + 1][0] = 7, m->LNODS[k + 1][1] = k + 1, m->LNODS[k + 1][2] = (k + 1) % 6 + 1;
+        m->NTLIST[7][k] = k + 1;
+        EXPECT_GT(area(*m, k + 1), 0);
+    }
+    m->NTCOUNT[7] = 6;
+    double cx, cy;
+    centroid_of_fan(*m, 7, cx, cy);
+    ASSERT_GT(cx, 1.0);  // the plain move would go deep into the notch
+    ASSERT_GT(cy, 1.0);
+    laplas(*m);
+    EXPECT_EQ(m->X[7], 0.0);
+    EXPECT_EQ(m->Y[7], 0.0);
 }
