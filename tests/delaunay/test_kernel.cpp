@@ -84,3 +84,18 @@ TEST(Kernel, LawsonSwapsTheBadDiagonalOfAQuadrilateral)
         EXPECT_EQ(n, 1);
     }
 }
+
+TEST(ErrorPairs, LinesStandAsTheSystemPrintsThem)
+{
+    auto text = [](Pair p) { return pair_text[static_cast<int>(p)]; };
+    EXPECT_EQ(std::string(text(Pair::poly_count).reason),
+              " ***INCORRECT NUMBER OF" + std::string(56, ' ') + "ELEMENTS FORMED***");
+    EXPECT_STREQ(text(Pair::lawson).reason, " ***NON-CONVERGENGE***");
+    EXPECT_STREQ(text(Pair::ipush).routine, " ***ERROR IN FUCTION IPUSH***");
+    EXPECT_STREQ(text(Pair::ivert).reason, " ***VERTICES NOT INCLUDES***");
+    for (int p = 0; p < static_cast<int>(Pair::count); ++p) {
+        EXPECT_EQ(pair_text[p].routine[0], ' ');
+        EXPECT_EQ(pair_text[p].reason[0], ' ');
+        EXPECT_NE(pair_text[p].status, Status::done);
+    }
+}
