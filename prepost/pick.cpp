@@ -1,0 +1,7 @@
+// Picking a node in the model square.
+#include "pick.h"
+
+// No panel button sets a pick mode or a force state yet, so no pick reaches
+// here; finding the nearest node and changing its fixings and forces comes
+// with the pick-mode buttons.
+void pick_node(State&, int, int) {}

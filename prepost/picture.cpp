@@ -1,0 +1,75 @@
+// The composition of one picture.
+#include "picture.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "panel_draw.h"
+#include "primitives.h"
+#include "tables.h"
+
+namespace {
+
+constexpr double axes_length = 0.2;
+
+}  // namespace
+
+Layout layout_for(int window_width, int window_height)
+{
+    const int aw = window_width - layout::model_left;
+    const int ah = window_height - layout::top_strip;
+    Layout l;
+    l.tabs = {layout::panel_left, ah, layout::panel_width, layout::tab_strip_height};
+    l.panel = {layout::panel_left, layout::panel_bottom, layout::panel_width, ah - layout::panel_bottom};
+    const int side = ah < aw ? ah : aw;
+    if (ah < aw)
+        l.square = {layout::model_left + (aw - ah) / 2, 0, side, side};
+    else
+        l.square = {layout::model_left, (ah - aw) / 2, side, side};
+    return l;
+}
+
+Box projection_box(const State& k)
+{
+    const Box b = {k.view_xmin, k.view_xmax, k.view_ymin, k.view_ymax, k.view_zmin, k.view_zmax};
+    const float extent[3] = {b.xmax - b.xmin, b.ymax - b.ymin, b.zmax - b.zmin};
+    for (float e : extent)
+        if (!std::isfinite(e) || !(e > 0)) return {0, 1, 0, 1, 0, 1};
+    return b;
+}
+
+void compose_picture(State& k, Canvas& c)
+{
+    c.clear();
+    const Box box = projection_box(k);
+    c.projection(box);
+
+    const Layout l = layout_for(k.window_width, k.window_height);
+    if (l.tabs.shown()) {
+        c.viewport(l.tabs.x, l.tabs.y, l.tabs.width, l.tabs.height);
+        draw_tabs(c, k, box);
+    }
+    if (l.panel.shown()) {
+        c.viewport(l.panel.x, l.panel.y, l.panel.width, l.panel.height);
+        draw_panel(c, k, box);
+    }
+    if (l.square.shown()) c.viewport(l.square.x, l.square.y, l.square.width, l.square.height);
+    if (k.current_tab == 0) {
+        if (l.square.shown()) draw_axes(c, axes_length);
+    } else {
+        draw_model(k, c, l.square.shown());
+    }
+    c.flush();
+}
+
+void draw_model(State& k, Canvas& c, bool visible)
+{
+    std::printf(text::pushed_button, k.pushed_row, k.pushed_col);
+    if (visible && k.model_loaded > 0) {
+        // the mesh, its contours, the fixed-node markers, the force arrows and
+        // the node numbers of the model in memory, in that order, go here
+        (void)c;
+    }
+    k.pushed_row = 0;
+    k.pushed_col = 0;
+}
