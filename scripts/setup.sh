@@ -3,6 +3,8 @@
 # only those that are absent (apt-get, as root or through sudo).
 set -e
 packages="g++ make cmake libgtest-dev python3"
+# korvanta and its window tests (a fresh X server per test, driven by xdotool)
+packages="$packages freeglut3-dev libgl1-mesa-dev libx11-dev xvfb xdotool x11-apps x11-utils xauth imagemagick"
 
 missing=""
 for p in $packages; do
