@@ -1,13 +1,15 @@
 // korvanta: the suite's window, a panel of tabs and buttons beside a square
-// view of the model. It reads the block model (data2d.txt) or the mesh
-// (nalvik.txt), lets the user fix and load nodes, starts the meshers, the
-// solvers and the editor, and shows their results. Console lines go to standard
-// output; keys Esc, q and Q end it, s and S (or "Save BC" on the middle button)
-// save the model.
+// view of the model. The tabs choose what the buttons do (meshers from
+// drawings, pre-processing, meshing and solving, results), tab 3 shows the
+// colour legend of the contour bands; a right drag zooms the view, a left drag
+// pans it. It reads nothing yet and writes nothing: a save (key s or S, or
+// "Save BC" on the middle button) is refused while no model is in memory.
+// Console lines go to standard output; Esc, q and Q end it.
 //   $ korvanta          (in the directory that holds the model files)
 //   Mouse state : {44 9} button=0 state=0
 //   Click Button is [ 0 ] Tab Button is [4]
 //   Go to tab4(0 0)
+//   Mouse state : {44 9} button=0 state=1
 //   Pushed Button 0 0
 //
 // This file holds main and the window's callbacks: each changes the state
