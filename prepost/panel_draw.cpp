@@ -9,8 +9,6 @@
 
 namespace {
 
-void set_colour(Canvas& c, const Rgb& rgb) { c.colour(rgb.r, rgb.g, rgb.b); }
-
 void put_label(Canvas& c, LabelId id, float x, float y, float z)
 {
     if (id == LabelId::none) return;

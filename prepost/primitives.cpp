@@ -11,8 +11,6 @@ namespace {
 // Text and numbers sit in front of the shapes at z = 0, inside the view volume.
 constexpr float text_z = -0.2f;
 
-void set_colour(Canvas& c, const Rgb& rgb) { c.colour(rgb.r, rgb.g, rgb.b); }
-
 }  // namespace
 
 void fill_rect(Canvas& c, float x, float y, float z, float w, float h)

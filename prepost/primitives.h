@@ -3,6 +3,10 @@
 #pragma once
 
 #include "canvas.h"
+#include "tables.h"
+
+// Makes rgb the current colour.
+inline void set_colour(Canvas& c, const Rgb& rgb) { c.colour(rgb.r, rgb.g, rgb.b); }
 
 // Filled rectangle with its lower left corner at (x, y), in the current colour.
 void fill_rect(Canvas& c, float x, float y, float z, float w, float h);
