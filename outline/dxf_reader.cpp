@@ -127,10 +127,14 @@ public:
 
     bool pair(int c, double& v) { return code(c) && real(v); }
 
+    // The entity being read begins here, at its keyword.
+    void mark_entity() { entity_ = pos_; }
+
+    // Refuses the drawing at the line of the entity being read.
     [[noreturn]] void refuse(const std::string& what) const
     {
         long line = 1;
-        for (size_t i = 0; i < pos_ && i < n_; ++i) line += s_[i] == '\n';
+        for (size_t i = 0; i < entity_; ++i) line += s_[i] == '\n';
         fail(Status::input, file_, strf("line %ld: %s", line, what.c_str()));
     }
 
@@ -147,6 +151,7 @@ private:
     const char* s_;
     size_t n_;
     size_t pos_ = 0;
+    size_t entity_ = 0;
     bool held_ = false;
     int held_code_ = 0;
     const std::string& file_;
@@ -373,6 +378,7 @@ int zahyo_yomi(const char* text, size_t size, FILE* out, FILE* con, const std::s
         window[window_size - 1] = static_cast<char>(c);
         for (int kind = 0; kind < kind_count; ++kind) {
             if (!ends_with(window, keywords[kind].tail)) continue;
+            g.mark_entity();
             g.skip_lines(keywords[kind].skip);
             Found f;
             if (read_entity(static_cast<Kind>(kind), g, f)) w.put(f);

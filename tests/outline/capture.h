@@ -1,0 +1,59 @@
+// A Drawing whose console and warnings go to memory, for the unit tests of lindrove_tri01.
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "drawing.h"
+
+class Captured {
+public:
+    Captured() : d_(std::make_unique<Drawing>())
+    {
+        d_->con = open_memstream(&out_, &out_size_);
+        d_->err = open_memstream(&err_, &err_size_);
+    }
+    ~Captured()
+    {
+        std::fclose(d_->con);
+        std::fclose(d_->err);
+        std::free(out_);
+        std::free(err_);
+    }
+    Captured(const Captured&) = delete;
+    Captured& operator=(const Captured&) = delete;
+
+    Drawing& d() { return *d_; }
+    std::string out()
+    {
+        std::fflush(d_->con);
+        return std::string(out_, out_size_);
+    }
+    std::string err()
+    {
+        std::fflush(d_->err);
+        return std::string(err_, err_size_);
+    }
+
+private:
+    std::unique_ptr<Drawing> d_;
+    char* out_ = nullptr;
+    size_t out_size_ = 0;
+    char* err_ = nullptr;
+    size_t err_size_ = 0;
+};
+
+// Console text written to a memory stream by f(FILE*).
+template <class F>
+std::string written(F f)
+{
+    char* buf = nullptr;
+    size_t size = 0;
+    FILE* fp = open_memstream(&buf, &size);
+    f(fp);
+    std::fclose(fp);
+    std::string s(buf, size);
+    std::free(buf);
+    return s;
+}
