@@ -74,7 +74,8 @@ struct Drawing {
     // Working values of the trace of the current figure.
     double min_x, min_y, max_x, max_y, min_s, max_s;
     double line_v_min;
-    int o, p, m, k, q;
+    int o, p, k, q;
+    int m = 1;  // 1 while no figure has been traced
     double outline_x[element_rows][2], outline_y[element_rows][2];
     int outfig[element_rows];
     double outcen_x[element_rows], outcen_y[element_rows], outrad[element_rows];

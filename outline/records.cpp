@@ -148,7 +148,7 @@ void read_ellipse(Drawing& d, Scanner& out, int h)
 void read_polyline(Drawing& d, Scanner& out, int h)
 {
     int n = out.integer("the point count");
-    if (n < 2) out.refuse(strf("a spline record of %d points: it needs two at least", n));
+    if (n < 2) out.refuse(strf("a spline record of %d point(s): a spline needs two", n));
     double x0 = out.real("x of point 1");
     double y0 = out.real("y of point 1");
     for (int i = 2; i <= n; ++i) {
