@@ -6,6 +6,8 @@
 // holes, places boundary points on each and writes them to INPUT01.TXT for lindrove_tri02.
 //   $ lindrove_tri01        (in the directory that holds model2d.dxf)
 //   $ lindrove_tri02        (then meshes INPUT01.TXT)
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "drawing.h"
@@ -27,7 +29,7 @@ void run()
         zukei(drawing);
     } catch (const Failure&) {
         // lindrove_tri02 must not go on to mesh the outline of an earlier drawing
-        std::remove("INPUT01.TXT");
+        unlink("INPUT01.TXT");
         throw;
     }
 }
