@@ -7,92 +7,29 @@
 
 #include <cmath>
 #include <functional>
-#include <sstream>
 #include <vector>
 
+#include "boundary_text.h"
 #include "dxf_text.h"
 #include "sandbox.h"
 
 namespace {
 
-struct Pt {
-    double x, y;
-};
-
 const char* const program = "lindrove_tri01";
 constexpr double time_limit = 20;
 
-// INPUT01.TXT read back, its layout checked on the way.
-struct Boundary {
-    std::vector<int> counts;             // outer ring first, then the holes
-    std::vector<std::vector<Pt>> rings;  // in the same order
-};
-
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-Boundary parse_boundary(const std::string& text)
-{
-    Boundary b;
-    std::vector<std::string> l = lines_of(text);
-    size_t i = 0;
-    auto next = [&]() { return i < l.size() ? l[i++] : std::string("<end>"); };
-    EXPECT_EQ(next(), "1");
-    int holes = std::stoi(next());
-    b.counts.push_back(std::stoi(next()));
-    for (int h = 0; h < holes; ++h) b.counts.push_back(std::stoi(next()));
-    if (holes == 0) {
-        EXPECT_EQ(next(), "0");
-    }
-    std::string order = "1";
-    for (int k = b.counts[0]; k >= 2; --k) order += "," + std::to_string(k);
-    EXPECT_EQ(next(), order);
-    int total = 0;
-    for (int c : b.counts) total += c;
-    EXPECT_EQ(next(), std::to_string(total));
-    EXPECT_EQ(next(), "0");
-    for (int c : b.counts) {
-        std::vector<Pt> ring;
-        for (int k = 0; k < c; ++k) {
-            std::istringstream row(next());
-            Pt p{NAN, NAN};
-            row >> p.x >> p.y;
-            ring.push_back(p);
-        }
-        b.rings.push_back(ring);
-    }
-    EXPECT_EQ(i, l.size()) << "rows after the last point";
-    return b;
-}
-
-double area(const std::vector<Pt>& r)
-{
-    double s = 0;
-    for (size_t i = 0; i < r.size(); ++i) {
-        const Pt& a = r[i];
-        const Pt& b = r[(i + 1) % r.size()];
-        s += a.x * b.y - b.x * a.y;
-    }
-    return s / 2;
-}
-
-std::string points_text(const std::vector<Pt>& pts)
+std::string points_text(const std::vector<Point>& pts)
 {
     std::string s;
     char buf[80];
-    for (const Pt& p : pts) {
+    for (const Point& p : pts) {
         std::snprintf(buf, sizeof buf, "%f %f\n", p.x, p.y);
         s += buf;
     }
     return s;
 }
 
-Pt on_circle(double cx, double cy, double r, double deg)
+Point on_circle(double cx, double cy, double r, double deg)
 {
     return {cx + r * std::cos(deg * M_PI / 180), cy + r * std::sin(deg * M_PI / 180)};
 }
@@ -107,10 +44,10 @@ struct DrawingRun {
         if (!text.empty()) box.write("model2d.dxf", text);
         r = box.run(program, {}, "", time_limit);
     }
-    Boundary boundary() const { return parse_boundary(box.read("INPUT01.TXT")); }
+    Rings boundary() const { return parse_rings(box.read("INPUT01.TXT")); }
 };
 
-const std::vector<Pt> rectangle_points{{10, 10}, {60, 10},  {110, 10}, {110, 35},
+const std::vector<Point> rectangle_points{{10, 10}, {60, 10},  {110, 10}, {110, 35},
                                        {110, 60}, {60, 60}, {10, 60},  {10, 35}};
 const std::string rectangle_input01 = "1\n0\n8\n0\n1,8,7,6,5,4,3,2\n8\n0\n" + points_text(rectangle_points);
 
@@ -172,17 +109,17 @@ TEST(LindroveTri01, PlateWithACircularHole)
     EXPECT_EQ(run.box.read("fig_non.txt"), "1\t1\t5\t\n2\t4\t1\t2\t3\t4\t\n");
     std::string input = run.box.read("INPUT01.TXT");
     EXPECT_EQ(input.substr(0, input.find("\n28\n0\n") + 6), "1\n1\n8\n20\n1,8,7,6,5,4,3,2\n28\n0\n");
-    Boundary b = run.boundary();
+    Rings b = run.boundary();
     ASSERT_EQ(b.counts, (std::vector<int>{8, 20}));
     EXPECT_EQ(points_text(b.rings[0]), points_text(rectangle_points));
     // the leftmost point first, the second 18.1 degrees on, then every 18 degrees
-    std::vector<Pt> hole{{50, 35}};
+    std::vector<Point> hole{{50, 35}};
     for (int i = 0; i < 19; ++i) hole.push_back(on_circle(60, 35, 10, 198.1 + 18 * i));
     for (size_t k = 0; k < hole.size(); ++k) {
         EXPECT_NEAR(b.rings[1][k].x, hole[k].x, 1e-6) << k;
         EXPECT_NEAR(b.rings[1][k].y, hole[k].y, 1e-6) << k;
     }
-    EXPECT_GT(area(b.rings[1]), 0);
+    EXPECT_GT(signed_area(b.rings[1]), 0);
 }
 
 TEST(LindroveTri01, SlotOfTwoLinesAndTwoArcs)
@@ -190,10 +127,10 @@ TEST(LindroveTri01, SlotOfTwoLinesAndTwoArcs)
     DrawingRun run("slot_arcs_r2000.dxf");
     ASSERT_EQ(run.r.status, 0) << run.r.err;
     EXPECT_EQ(run.box.read("fig_non.txt"), "1\t4\t1\t2\t3\t4\t\n");
-    Boundary b = run.boundary();
+    Rings b = run.boundary();
     ASSERT_EQ(b.counts, std::vector<int>{24});
     // each line its start and midpoint, each half circle its start and nine points
-    std::vector<Pt> want{{40, 20}, {60, 20}, {80, 20}};
+    std::vector<Point> want{{40, 20}, {60, 20}, {80, 20}};
     for (int i = 0; i < 9; ++i) want.push_back(on_circle(80, 30, 10, 270 + 18.1 + 18 * i));
     want.insert(want.end(), {{80, 40}, {60, 40}, {40, 40}});
     for (int i = 0; i < 9; ++i) want.push_back(on_circle(40, 30, 10, 90 + 18.1 + 18 * i));
@@ -207,31 +144,31 @@ TEST(LindroveTri01, SlotOfTwoLinesAndTwoArcs)
 // counter-clockwise rings lying on its outline.
 TEST(LindroveTri01, DrawingsOfEveryKindGiveCounterClockwiseRings)
 {
-    auto on_fillet_plate = [](const Pt& p) {
+    auto on_fillet_plate = [](const Point& p) {
         // the plate 100 x 60 at the origin with corners of radius 10
         double cx = std::min(std::max(p.x, 10.0), 90.0), cy = std::min(std::max(p.y, 10.0), 50.0);
         return std::fabs(std::hypot(p.x - cx, p.y - cy) - 10) < 2e-6;
     };
     auto on_circle_of = [](double cx, double cy, double r) {
-        return [=](const Pt& p) { return std::fabs(std::hypot(p.x - cx, p.y - cy) - r) < 2e-6; };
+        return [=](const Point& p) { return std::fabs(std::hypot(p.x - cx, p.y - cy) - r) < 2e-6; };
     };
     auto on_ellipse_of = [](double cx, double cy, double a, double b) {
-        return [=](const Pt& p) { return std::fabs(std::hypot((p.x - cx) / a, (p.y - cy) / b) - 1) < 2e-6; };
+        return [=](const Point& p) { return std::fabs(std::hypot((p.x - cx) / a, (p.y - cy) / b) - 1) < 2e-6; };
     };
-    auto on_half_ellipse = [&](const Pt& p) { return std::fabs(p.y - 10) < 2e-4 || on_ellipse_of(50, 10, 40, 20)(p); };
+    auto on_half_ellipse = [&](const Point& p) { return std::fabs(p.y - 10) < 2e-4 || on_ellipse_of(50, 10, 40, 20)(p); };
     auto on_box = [](double x0, double y0, double x1, double y1) {
-        return [=](const Pt& p) {
+        return [=](const Point& p) {
             return (std::fabs(p.x - x0) < 1e-9 || std::fabs(p.x - x1) < 1e-9 || std::fabs(p.y - y0) < 1e-9 ||
                     std::fabs(p.y - y1) < 1e-9) &&
                    p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1;
         };
     };
-    using Test = std::function<bool(const Pt&)>;
+    using Test = std::function<bool(const Point&)>;
     const struct {
         const char* fixture;
         std::vector<int> counts;
         std::vector<Test> on;
-        Pt first;
+        Point first;
     } cases[] = {
         {"fillet_plate_origin.dxf", {28, 20}, {on_fillet_plate, on_circle_of(50, 30, 10)}, {10, 0}},
         {"hole_at_origin.dxf", {8, 20}, {on_box(-50, -30, 50, 30), on_circle_of(0, 0, 10)}, {-50, -30}},
@@ -246,12 +183,12 @@ TEST(LindroveTri01, DrawingsOfEveryKindGiveCounterClockwiseRings)
         ASSERT_EQ(run.r.status, 0) << c.fixture << ": " << run.r.err;
         EXPECT_FALSE(run.r.timed_out) << c.fixture;
         EXPECT_EQ(run.r.err, "") << c.fixture;
-        Boundary b = run.boundary();
+        Rings b = run.boundary();
         ASSERT_EQ(b.counts, c.counts) << c.fixture;
         EXPECT_NEAR(b.rings[0][0].x, c.first.x, 1e-6) << c.fixture;
         EXPECT_NEAR(b.rings[0][0].y, c.first.y, 1e-6) << c.fixture;
         for (size_t r = 0; r < b.rings.size(); ++r) {
-            EXPECT_GT(area(b.rings[r]), 0) << c.fixture << " ring " << r;
+            EXPECT_GT(signed_area(b.rings[r]), 0) << c.fixture << " ring " << r;
             for (size_t k = 0; k < b.rings[r].size(); ++k)
                 EXPECT_TRUE(c.on[r](b.rings[r][k]))
                     << c.fixture << " ring " << r << " point " << k << " (" << b.rings[r][k].x << ", "
@@ -304,7 +241,7 @@ TEST(LindroveTri01, OpenFiguresBesideTheOuterOneAreLeftOut)
     DrawingRun run("", text);
     ASSERT_EQ(run.r.status, 0) << run.r.err;
     EXPECT_EQ(run.r.err, "lindrove_tri01: warning: figure 2 does not close: it is left out of INPUT01.TXT\n");
-    Boundary b = run.boundary();
+    Rings b = run.boundary();
     EXPECT_EQ(b.counts, std::vector<int>{8});
     EXPECT_EQ(count_of(run.box.read("fig_non.txt"), "\n"), 2u);
 }
