@@ -47,6 +47,17 @@ EllipseAxes axes_of(const Drawing& d, int t)
     return {d.cen_x[t], d.cen_y[t], d.sotai_a[t], d.sotai_b[t], d.el_b1_1[t], d.el_b1_2[t], d.el_b2_1[t], d.el_b2_2[t]};
 }
 
+// Figure f is entity t alone, a circle or full ellipse: one element, closed by itself.
+void whole_figure(Drawing& d, int f, int t)
+{
+    d.f_outfig[f][1] = d.fig[t];
+    d.f_outcen_x[f][1] = d.cen_x[t];
+    d.f_outcen_y[f][1] = d.cen_y[t];
+    d.outdxf_non[f][1] = d.dxf_non[t];
+    d.f_m[f] = 2;
+    d.f_closed[f] = true;
+}
+
 // A line entity from (x0, y0) to (x1, y1), made of record h.
 void add_line(Drawing& d, int h, double x0, double y0, double x1, double y1)
 {
@@ -61,11 +72,18 @@ void add_line(Drawing& d, int h, double x0, double y0, double x1, double y1)
     ++d.fac;
 }
 
-void read_arc(Drawing& d, Scanner& out, int h)
+// The next entity slot, its centre read into it.
+int centred_entity(Drawing& d, Scanner& out)
 {
     int t = next_entity(d);
     d.cen_x[t] = out.real("the centre x");
     d.cen_y[t] = out.real("the centre y");
+    return t;
+}
+
+void read_arc(Drawing& d, Scanner& out, int h)
+{
+    int t = centred_entity(d, out);
     d.rad[t] = out.real("the radius");
     d.sta_ang[t] = out.real("the start angle");
     d.end_ang[t] = out.real("the end angle");
@@ -89,9 +107,7 @@ void read_arc(Drawing& d, Scanner& out, int h)
 
 void read_circle(Drawing& d, Scanner& out, int h)
 {
-    int t = next_entity(d);
-    d.cen_x[t] = out.real("the centre x");
-    d.cen_y[t] = out.real("the centre y");
+    int t = centred_entity(d, out);
     d.line_x[t][0] = d.cen_x[t];
     d.line_y[t][0] = d.cen_y[t];
     d.rad[t] = out.real("the radius");
@@ -109,9 +125,7 @@ void read_circle(Drawing& d, Scanner& out, int h)
 
 void read_ellipse(Drawing& d, Scanner& out, int h)
 {
-    int t = next_entity(d);
-    d.cen_x[t] = out.real("the centre x");
-    d.cen_y[t] = out.real("the centre y");
+    int t = centred_entity(d, out);
     d.lon_x[t] = out.real("the major axis x");
     d.lon_y[t] = out.real("the major axis y");
     d.sho_r[t] = out.real("the axis ratio");
@@ -223,13 +237,8 @@ void circle_max_min(Drawing& d, int t)
     d.f_max_x[f] = d.cen_x[t] + d.rad[t];
     d.f_max_y[f] = d.cen_y[t] + d.rad[t];
     print_extents(d, f);
-    d.f_outfig[f][1] = t_circle;
-    d.f_outcen_x[f][1] = d.cen_x[t];
-    d.f_outcen_y[f][1] = d.cen_y[t];
+    whole_figure(d, f, t);
     d.f_outrad[f][1] = d.rad[t];
-    d.outdxf_non[f][1] = d.dxf_non[t];
-    d.f_m[f] = 2;
-    d.f_closed[f] = true;
 }
 
 void ellipse_beta(Drawing& d, int t)
@@ -287,9 +296,7 @@ void ellipse_min_max(Drawing& d, int t)
     d.f_min_y[f] = lo_y;
     d.f_max_x[f] = hi_x;
     d.f_max_y[f] = hi_y;
-    d.f_outfig[f][1] = t_ellipse;
-    d.f_outcen_x[f][1] = d.cen_x[t];
-    d.f_outcen_y[f][1] = d.cen_y[t];
+    whole_figure(d, f, t);
     d.f_outsta_ang[f][1] = d.sta_ang[t];
     d.f_outend_ang[f][1] = d.end_ang[t];
     d.f_outel_b1_1[f][1] = d.el_b1_1[t];
@@ -298,8 +305,5 @@ void ellipse_min_max(Drawing& d, int t)
     d.f_outel_b2_2[f][1] = d.el_b2_2[t];
     d.f_outsotai_a[f][1] = d.sotai_a[t];
     d.f_outsotai_b[f][1] = d.sotai_b[t];
-    d.outdxf_non[f][1] = d.dxf_non[t];
-    d.f_m[f] = 2;
-    d.f_closed[f] = true;
     print_extents(d, f);
 }

@@ -187,16 +187,16 @@ void add_element(Drawing& d, double start_x, double start_y)
     d.fig_s[e] = f;
     // the outline runs the arc in its own direction when it leaves at the arc's end 1
     int along = d.v_x[q] == d.line_x[e][1] && d.v_y[q] == d.line_y[e][1];
-    if (d.v_fig[q] == t_arc) {
+    if (d.v_fig[q] == t_arc || d.v_fig[q] == t_ellarc) {
         d.outcen_x[m] = d.f_outcen_x[f][m] = d.cen_x[e];
         d.outcen_y[m] = d.f_outcen_y[f][m] = d.cen_y[e];
+        d.out_ang[m] = d.f_out_ang[f][m] = along;
+    }
+    if (d.v_fig[q] == t_arc) {
         d.outrad[m] = d.f_outrad[f][m] = d.rad[e];
         d.outsta_ang[m] = d.f_outsta_ang[f][m] = d.sta_ang[e];
         d.outend_ang[m] = d.f_outend_ang[f][m] = d.end_ang[e];
-        d.out_ang[m] = d.f_out_ang[f][m] = along;
     } else if (d.v_fig[q] == t_ellarc) {
-        d.outcen_x[m] = d.f_outcen_x[f][m] = d.cen_x[e];
-        d.outcen_y[m] = d.f_outcen_y[f][m] = d.cen_y[e];
         double sta = d.sta_ang[e], end = d.end_ang[e];
         d.outsta_ang[m] = d.f_outsta_ang[f][m] = sta > 360 ? sta - 360 : sta;
         d.outend_ang[m] = d.f_outend_ang[f][m] = end > 360 ? end - 360 : end;
@@ -206,7 +206,6 @@ void add_element(Drawing& d, double start_x, double start_y)
         d.outel_b2_2[m] = d.f_outel_b2_2[f][m] = d.el_b2_2[e];
         d.outsotai_a[m] = d.f_outsotai_a[f][m] = d.sotai_a[e];
         d.outsotai_b[m] = d.f_outsotai_b[f][m] = d.sotai_b[e];
-        d.out_ang[m] = d.f_out_ang[f][m] = along;
     }
 
     // move on to the far end; the next element starts where this one ends

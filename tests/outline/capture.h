@@ -6,6 +6,8 @@
 #include <string>
 
 #include "drawing.h"
+#include "records.h"
+#include "scan.h"
 
 class Captured {
 public:
@@ -56,4 +58,13 @@ std::string written(F f)
     std::string s(buf, size);
     std::free(buf);
     return s;
+}
+
+// Reads entity records, one per line, as out.txt would hold them.
+inline void load_records(Drawing& d, const std::string& records)
+{
+    int count = 0;
+    for (char c : records) count += c == '\n';
+    Scanner out("out.txt", records);
+    read_records(d, out, count);
 }

@@ -45,6 +45,7 @@ MeshFile mesh_drawing(const Sandbox& box, const std::string& fixture, int target
 // y = 10 also in y), every node of x = 110 moved by `pull` in x; then runs nalvik_tri.
 void hold_and_pull(const Sandbox& box, const MeshFile& m)
 {
+    ASSERT_FALSE(m.nodes.empty());
     std::ostringstream bc;
     int nb = 0;
     for (size_t i = 0; i < m.nodes.size(); ++i) {
@@ -61,15 +62,30 @@ void hold_and_pull(const Sandbox& box, const MeshFile& m)
     ASSERT_EQ(r.status, 0) << r.err;
 }
 
+class DrawingRoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!built("lindrove_tri02")) GTEST_SKIP() << "lindrove_tri02 is not built: the drawing road cannot run";
+    }
+
+    // The drawing meshed to `target` nodes and analysed.
+    MeshFile analysed(const std::string& fixture, int target)
+    {
+        MeshFile m = mesh_drawing(box, fixture, target);
+        EXPECT_EQ(m.nodes.size(), size_t(target));
+        hold_and_pull(box, m);
+        return m;
+    }
+
+    Sandbox box;
+};
+
 }  // namespace
 
-TEST(DrawingRoad, RectangleStretchesUniformly)
+TEST_F(DrawingRoad, RectangleStretchesUniformly)
 {
-    if (!built("lindrove_tri02")) GTEST_SKIP() << "lindrove_tri02 is not built: the drawing road cannot run";
-    Sandbox box;
-    MeshFile m = mesh_drawing(box, "rect_lines_r2000.dxf", 60);
-    ASSERT_EQ(m.nodes.size(), 60u);
-    hold_and_pull(box, m);
+    MeshFile m = analysed("rect_lines_r2000.dxf", 60);
     // uniaxial stress: u = pull (x - 10) / 100, v = -nu pull (y - 10) / 100 at every node
     Rows u = rows(box.read("result_nalvik.txt"), 2);
     ASSERT_EQ(u.number.size(), m.nodes.size());
@@ -83,13 +99,9 @@ TEST(DrawingRoad, RectangleStretchesUniformly)
     }
 }
 
-TEST(DrawingRoad, PlateWithAHoleIsMeshedAndAnalysed)
+TEST_F(DrawingRoad, PlateWithAHoleIsMeshedAndAnalysed)
 {
-    if (!built("lindrove_tri02")) GTEST_SKIP() << "lindrove_tri02 is not built: the drawing road cannot run";
-    Sandbox box;
-    MeshFile m = mesh_drawing(box, "plate_hole_r2000.dxf", 300);
-    ASSERT_EQ(m.nodes.size(), 300u);
-    hold_and_pull(box, m);
+    MeshFile m = analysed("plate_hole_r2000.dxf", 300);
 
     // The force on the moved edge: with the sides free, the element stresses sum to it
     // times the plate's length, sum of sx A = F (110 - 10), exactly for the mesh too.

@@ -11,19 +11,6 @@
 
 namespace {
 
-int lines_of(const std::string& text)
-{
-    int n = 0;
-    for (char c : text) n += c == '\n';
-    return n;
-}
-
-void load(Drawing& d, const std::string& records)
-{
-    Scanner out("out.txt", records);
-    read_records(d, out, lines_of(records));
-}
-
 std::string refusal(const std::string& records, int count)
 {
     Captured c;
@@ -43,7 +30,7 @@ TEST(Records, SplineRecordBecomesChainedLinesOfOneRecord)
 {
     Captured c;
     Drawing& d = c.d();
-    load(d, "1\t6\t5\t0.0000\t0.0000\t1.0000\t2.0000\t3.0000\t1.0000\t5.0000\t0.0000\t7.0000\t2.0000\n"
+    load_records(d, "1\t6\t5\t0.0000\t0.0000\t1.0000\t2.0000\t3.0000\t1.0000\t5.0000\t0.0000\t7.0000\t2.0000\n"
             "2\t1\t7.0000\t2.0000\t0.0000\t0.0000\n");
     ASSERT_EQ(d.fac, 6);
     const double x[] = {0, 1, 3, 5, 7}, y[] = {0, 2, 1, 0, 2};
@@ -63,7 +50,7 @@ TEST(Records, PointsMakeNoEntity)
 {
     Captured c;
     Drawing& d = c.d();
-    load(d, "1\tP\t3.0000\t4.0000\n2\t1\t0.0000\t0.0000\t1.0000\t0.0000\n3\tP\t5.0000\t6.0000\n");
+    load_records(d, "1\tP\t3.0000\t4.0000\n2\t1\t0.0000\t0.0000\t1.0000\t0.0000\n3\tP\t5.0000\t6.0000\n");
     EXPECT_EQ(d.fac, 2);
     EXPECT_EQ(d.dxf_non[1], 2);
     EXPECT_EQ(c.out(), "1 P 3.000000 4.000000\n2 1 0.000000 0.000000 1.000000 0.000000\n3 P 5.000000 6.000000\n");
@@ -73,7 +60,7 @@ TEST(Records, CircleBecomesAFigureAtOnce)
 {
     Captured c;
     Drawing& d = c.d();
-    load(d, "1\t3\t60.0000\t35.0000\t10.0000\n");
+    load_records(d, "1\t3\t60.0000\t35.0000\t10.0000\n");
     EXPECT_EQ(d.f_non, 1);
     EXPECT_EQ(d.fig_s[1], 1);
     EXPECT_EQ(d.f_m[1], 2);
@@ -88,8 +75,8 @@ TEST(Records, EllipseIsWholeWhenItsEndReachesAFullTurn)
 {
     // 2 pi with four decimals lies just above 360 degrees, one ten-thousandth less just below
     Captured whole, arc;
-    load(whole.d(), "1\t4\t50.0000\t50.0000\t20.0000\t0.0000\t0.5000\t0.0000\t6.2832\n");
-    load(arc.d(), "1\t4\t50.0000\t50.0000\t20.0000\t0.0000\t0.5000\t0.0000\t6.2831\n");
+    load_records(whole.d(), "1\t4\t50.0000\t50.0000\t20.0000\t0.0000\t0.5000\t0.0000\t6.2832\n");
+    load_records(arc.d(), "1\t4\t50.0000\t50.0000\t20.0000\t0.0000\t0.5000\t0.0000\t6.2831\n");
     EXPECT_EQ(whole.d().fig[1], t_ellipse);
     EXPECT_EQ(whole.d().f_non, 1);
     EXPECT_NEAR(whole.d().f_min_x[1], 30, 1e-9);
@@ -114,7 +101,7 @@ TEST(Records, ArcEndsComeFromItsAnglesAsTheyAre)
 {
     Captured c;
     Drawing& d = c.d();
-    load(d, "1\t2\t50.0000\t50.0000\t10.0000\t300.0000\t30.0000\n"
+    load_records(d, "1\t2\t50.0000\t50.0000\t10.0000\t300.0000\t30.0000\n"
             "2\t2\t50.0000\t50.0000\t10.0000\t-30.0000\t30.0000\n");
     EXPECT_NEAR(d.line_x[1][0], 50 + 10 * std::cos(300 * pi / 180), 1e-12);
     EXPECT_NEAR(d.line_y[1][0], 50 + 10 * std::sin(300 * pi / 180), 1e-12);
@@ -130,7 +117,7 @@ TEST(Records, DegenerateEntitiesAreLeftOutWithAWarning)
 {
     Captured c;
     Drawing& d = c.d();
-    load(d, "1\t2\t5.0000\t5.0000\t0.0000\t0.0000\t90.0000\n"
+    load_records(d, "1\t2\t5.0000\t5.0000\t0.0000\t0.0000\t90.0000\n"
             "2\t3\t5.0000\t5.0000\t0.0000\n"
             "3\t4\t5.0000\t5.0000\t0.0000\t0.0000\t0.5000\t0.0000\t6.2832\n"
             "4\t2\t5.0000\t5.0000\t1.0000\t0.0000\t900.0000\n"

@@ -11,17 +11,9 @@
 
 namespace {
 
-int lines_of(const std::string& text)
-{
-    int n = 0;
-    for (char c : text) n += c == '\n';
-    return n;
-}
-
 void trace(Drawing& d, const std::string& records)
 {
-    Scanner out("out.txt", records);
-    read_records(d, out, lines_of(records));
+    load_records(d, records);
     trace_figures(d);
 }
 
