@@ -46,18 +46,25 @@ private:
     size_t err_size_ = 0;
 };
 
-// Console text written to a memory stream by f(FILE*).
+// Console text written to a memory stream by f(FILE*); the stream is closed also when
+// f throws.
 template <class F>
 std::string written(F f)
 {
-    char* buf = nullptr;
-    size_t size = 0;
-    FILE* fp = open_memstream(&buf, &size);
-    f(fp);
-    std::fclose(fp);
-    std::string s(buf, size);
-    std::free(buf);
-    return s;
+    struct Stream {
+        char* buf = nullptr;
+        size_t size = 0;
+        FILE* fp = open_memstream(&buf, &size);
+        ~Stream()
+        {
+            if (fp) std::fclose(fp);
+            std::free(buf);
+        }
+    } s;
+    f(s.fp);
+    std::fclose(s.fp);
+    s.fp = nullptr;
+    return std::string(s.buf, s.size);
 }
 
 // Reads entity records, one per line, as out.txt would hold them.
