@@ -246,6 +246,25 @@ TEST(LindroveTri01, OpenFiguresBesideTheOuterOneAreLeftOut)
     EXPECT_EQ(count_of(run.box.read("fig_non.txt"), "\n"), 2u);
 }
 
+TEST(LindroveTri01, OuterFigureLeftOfAndBelowTheAxesIsStillTheWidest)
+{
+    // A plate of x from -300 to -100 with its lower-left corner cut off, and a square hole
+    // near the cut whose corner lies nearest the lower-left corner of the drawing: the hole
+    // is traced first. Each figure's extent ends at its own greatest x, not at 0.
+    std::string plate = dxf_line(-250, -300, -100, -300) + dxf_line(-100, -300, -100, -150) +
+                        dxf_line(-100, -150, -300, -150) + dxf_line(-300, -150, -300, -250) +
+                        dxf_line(-300, -250, -250, -300);
+    DrawingRun run("", drawing(dxf_rectangle(-270, -270, -240, -240) + plate));
+    ASSERT_EQ(run.r.status, 0) << run.r.err;
+    EXPECT_NE(run.r.out.find("f_range[1]=60.000000\nf_range[2]=200.000000\nf_ranmax_non=2 200.000000\n"),
+              std::string::npos);
+    Rings b = run.boundary();
+    ASSERT_EQ(b.counts, (std::vector<int>{10, 8}));
+    EXPECT_EQ(points_text({b.rings[1][0]}), "-270.000000 -270.000000\n");
+    EXPECT_GT(signed_area(b.rings[0]), 0);
+    EXPECT_GT(signed_area(b.rings[1]), 0);
+}
+
 TEST(LindroveTri01, SameDrawingSameBytes)
 {
     DrawingRun a("fillet_plate_origin.dxf"), b("fillet_plate_origin.dxf");
