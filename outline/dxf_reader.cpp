@@ -7,8 +7,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "drawing.h"
@@ -352,16 +350,6 @@ bool ends_with(const char* window, const char* tail)
     return std::memcmp(window + window_size - n, tail, n) == 0;
 }
 
-std::string read_drawing(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in) fail(Status::input, file, strf("cannot be opened: %s", std::strerror(errno)));
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) fail(Status::input, file, "cannot be read");
-    return text.str();
-}
-
 }  // namespace
 
 int zahyo_yomi(const char* text, size_t size, FILE* out, FILE* con, const std::string& file)
@@ -391,11 +379,11 @@ int zahyo_yomi(const char* text, size_t size, FILE* out, FILE* con, const std::s
 
 void zahyo_yomi(FILE* con)
 {
-    const std::string drawing_file = "model2d.dxf";
-    std::string text = read_drawing(drawing_file);
+    Scanner drawing = Scanner::open("model2d.dxf");
+    const std::string& text = drawing.text();
     OutFile out("out.txt");
     OutFile facter("facter.txt");
-    int n = zahyo_yomi(text.data(), text.size(), out.fp(), con, drawing_file);
+    int n = zahyo_yomi(text.data(), text.size(), out.fp(), con, drawing.file());
     std::fprintf(facter.fp(), "%d", n);
     out.commit();
     facter.commit();

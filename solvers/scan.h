@@ -32,6 +32,7 @@ public:
     [[noreturn]] void refuse(const std::string& what, Status status = Status::input) const;
 
     const std::string& file() const { return file_; }
+    const std::string& text() const { return text_; }  // the whole file, for readers of other grammars
     std::string where() const;        // "node record 12", or "" before any record
 
 private:

@@ -88,6 +88,14 @@ TEST(LindroveTri01, RectangleOfFourLines)
                         0),
               0u);
     EXPECT_EQ(count_of(con, figure_type_1), 4u);  // four lines traced
+    // the first junction: the bottom edge (entity 1, far end 1) and the left edge (entity 4,
+    // far end 0); the bottom one lies right of their mean direction, at acos(2 / sqrt 5)
+    EXPECT_NE(con.find("v_x[1]=110.000000\t v_y[1]=10.000000\t1 1\n"
+                       "v_x[2]=10.000000\t v_y[2]=60.000000\t4 0\n"
+                       "v_x[0]=60.000000\tv_y[0]=35.000000\n"),
+              std::string::npos);
+    EXPECT_NE(con.find("saidai=1\nsita_max=0.463648 \n v_i[1]=1=110.000000,v_j[1]=1=10.0000002 1 1\n"),
+              std::string::npos);
     EXPECT_NE(con.find("\n1\nf_range[1]=100.000000\nf_ranmax_non=1 100.000000\n" + question + "ok 100 5\n"),
               std::string::npos);
     std::string listing = "\ncnt_o=9\nf_k[1]=9\n";
@@ -107,6 +115,10 @@ TEST(LindroveTri01, PlateWithACircularHole)
     ASSERT_EQ(run.r.status, 0) << run.r.err;
     // the circle is figure 1, made while reading; the plate, figure 2, is the outer one
     EXPECT_EQ(run.box.read("fig_non.txt"), "1\t1\t5\t\n2\t4\t1\t2\t3\t4\t\n");
+    // the outline listing of the traced figure names each element and the figure
+    EXPECT_NE(run.r.out.find("\n1 f=2 x=10.000000\ty=10.000000\n1 f=2 x=110.000000\ty=10.000000\n\n"
+                             "2 f=2 x=110.000000\ty=10.000000\n"),
+              std::string::npos);
     std::string input = run.box.read("INPUT01.TXT");
     EXPECT_EQ(input.substr(0, input.find("\n28\n0\n") + 6), "1\n1\n8\n20\n1,8,7,6,5,4,3,2\n28\n0\n");
     Rings b = run.boundary();
@@ -278,6 +290,8 @@ TEST(LindroveTri01, RefusalsRemoveTheEarlierBoundaryDescription)
 {
     std::string nine_circles;
     for (int i = 0; i < 9; ++i) nine_circles += dxf_circle(30 * i, 0, 10);
+    std::string fan;  // a hundred lines from the origin, the lower-left corner of the drawing
+    for (int i = 0; i < 100; ++i) fan += dxf_line(0, 0, 100 * std::cos(i * M_PI / 200), 100 * std::sin(i * M_PI / 200));
     auto polygon = [](int n, double cx, double r) {
         std::vector<std::pair<double, double>> v;
         for (int i = 0; i < n; ++i) v.push_back({cx + r * std::cos(2 * M_PI * i / n), r * std::sin(2 * M_PI * i / n)});
@@ -294,6 +308,8 @@ TEST(LindroveTri01, RefusalsRemoveTheEarlierBoundaryDescription)
         {"open outline", "open_outline.dxf", "", 3,
          "model2d.dxf: the outer figure 1 does not close: its outline ends at (10.000000, 60.000000)"},
         {"nine figures", "", drawing(nine_circles), 2, "model2d.dxf: more than 8 figures: the figure table is full"},
+        {"a hundred ends at one junction", "", drawing(fan), 2,
+         "model2d.dxf: more than 99 entity ends meet at (0.000000, 0.000000)"},
         {"figure of 3000 points", "", drawing(polygon(1500, 0, 1000)), 2,
          "model2d.dxf: figure 1 needs more than 2999 boundary points"},
         {"more points than the mesher holds", "", drawing(polygon(1100, 0, 1000) + polygon(1100, 3000, 1000)), 2,
