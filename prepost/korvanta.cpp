@@ -1,16 +1,23 @@
 // korvanta: the suite's window, a panel of tabs and buttons beside a square
-// view of the model. The tabs choose what the buttons do (meshers from
-// drawings, pre-processing, meshing and solving, results), tab 3 shows the
-// colour legend of the contour bands; a right drag zooms the view, a left drag
-// pans it. It reads nothing yet and writes nothing: a save (key s or S, or
-// "Save BC" on the middle button) is refused while no model is in memory.
-// Console lines go to standard output; Esc, q and Q end it.
+// view of the model. Tab 4 reads the model file (data2d.txt for block models,
+// nalvik.txt for meshes) and draws it with its fixed-node markers, force
+// arrows and node numbers; tab 5 runs the block mesher and the structural
+// solvers, tab 1 the meshers that work from drawings, and both open the
+// editor; tab 3 shows the colour legend of the contour bands. Key s or S, or
+// "Save BC" on the middle button, saves the model; a right drag zooms the
+// view, a left drag pans it. Console lines go to standard output, refusals to
+// standard error; Esc, q and Q end it.
 //   $ korvanta          (in the directory that holds the model files)
 //   Mouse state : {44 9} button=0 state=0
 //   Click Button is [ 0 ] Tab Button is [4]
 //   Go to tab4(0 0)
 //   Mouse state : {44 9} button=0 state=1
 //   Pushed Button 0 0
+//   ...
+//   Click Button is [ 32 ] Tab Button is [4]
+//   Go to tab4(3 2)
+//   Input <data2d.txt>
+//   37 1 8 5 5
 //
 // This file holds main and the window's callbacks: each changes the state
 // through the plain code and asks for a redisplay; only display draws.
@@ -97,7 +104,10 @@ int main(int argc, char** argv)
     // 1. console lines keep their order when standard output is a file or a pipe
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
 
-    // 2. the window system, the start values and the window
+    // 2. the suite's programs beside korvanta come first for the buttons' commands
+    put_own_directory_on_path(argc >= 1 && argv ? argv[0] : nullptr);
+
+    // 3. the window system, the start values and the window
     const char* title = window_title(argc, argv);
     char* bare[] = {const_cast<char*>(title), nullptr};
     if (argc < 1 || !argv || !argv[0]) {
@@ -108,7 +118,7 @@ int main(int argc, char** argv)
     init(title);
     make_menu();
 
-    // 3. the callbacks, then the event loop until a key ends the run
+    // 4. the callbacks, then the event loop until a key ends the run
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);

@@ -5,3 +5,7 @@
 // here; finding the nearest node and changing its fixings and forces comes
 // with the pick-mode buttons.
 void pick_node(State&, int, int) {}
+
+// The pick modes and force states come with the picking of nodes; until then
+// these buttons only take the blue.
+void pick_mode_button(State&) {}

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model_draw.h"
 #include "panel_draw.h"
 #include "primitives.h"
 #include "tables.h"
@@ -66,9 +67,15 @@ void draw_model(State& k, Canvas& c, bool visible)
 {
     std::printf(text::pushed_button, k.pushed_row, k.pushed_col);
     if (visible && k.model_loaded > 0) {
-        // the mesh, its contours, the fixed-node markers, the force arrows and
-        // the node numbers of the model in memory, in that order, go here
-        (void)c;
+        draw_mesh(c, k, k.element_mode, k.shrink_on ? 1 : 2);
+        // the contour bands of a result shown go here, over the mesh and under
+        // the markers, arrows and numbers, and never while the view is dragged
+        if (k.show_bc == 1) draw_fix_markers(c, k);
+        if (k.show_loads == 1) draw_force_arrows(c, k);
+        if (k.show_numbers == 1) draw_node_numbers(c, k);
+        // a pick mode or a force state shows what it changes, whatever the switches say
+        if (k.pick_fix_x == 1 || k.pick_fix_y == 1) draw_fix_markers(c, k);
+        if (k.force_state_x != 0 || k.force_state_y != 0) draw_force_arrows(c, k);
     }
     k.pushed_row = 0;
     k.pushed_col = 0;

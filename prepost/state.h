@@ -4,25 +4,42 @@
 // Table limits, fixed for the whole run.
 constexpr int max_nodes = 50000;
 constexpr int max_element_entries = 240000;  // 80000 triangles, 60000 quadrilaterals, 30000 areas
+constexpr int max_elements = max_element_entries / 3;
+constexpr int max_materials = 1000;
+constexpr int max_force_pairs = 75000;       // load records of one model file
 constexpr int max_value_entries = 150000;    // force pairs and result rows
 constexpr int level_count = 9;                // contour levels: minimum, 7 band edges, maximum
 constexpr int panel_rows = 12;
 constexpr int panel_cols = 3;
 constexpr int tab_count = 6;
 
-// Everything korvanta knows, in one object so that the logic can be run on a
-// fresh copy without a window. Every value is zero until init_state sets the
-// start values that are not.
-struct State {
-    // The model last read: the five header counts and its tables; node n at n - 1.
+// The model in memory: the five header counts of the model file last read and
+// its tables, node n at n - 1. The reader fills a second copy of it and takes
+// that only once the whole file has been read, so a refused file leaves this
+// one as it was.
+struct Model {
     int node_count = 0, material_count = 0, element_count = 0, bound_count = 0, load_count = 0;
-    float young = 0, poisson = 0, thickness = 0;  // the one material set kept
+    float young = 0, poisson = 0, thickness = 0;  // the last material record, for the pick force
+    // every material record and every element's material number, as read, so
+    // that a save writes the model back as it came
+    float material_young[max_materials] = {}, material_poisson[max_materials] = {},
+          material_thickness[max_materials] = {};
+    int element_material[max_elements] = {};
     float node_x[max_nodes] = {}, node_y[max_nodes] = {}, node_z[max_nodes] = {};
     int element_nodes[max_element_entries] = {};  // k node numbers per element, k = element_mode
     int fix_x[max_nodes] = {}, fix_y[max_nodes] = {}, fix_z[max_nodes] = {};
     float fix_value_x[max_nodes] = {}, fix_value_y[max_nodes] = {}, fix_value_z[max_nodes] = {};
     float node_force[max_value_entries] = {};  // fx of node n at 2n - 2, fy at 2n - 1
+    // The nodes per element the tables were read with (8, 3 or 4): 0 before
+    // any read, and again once the element mode cycle has cleared the nodes.
+    // Only a model read with the current element mode may be saved.
+    int read_element_mode = 0;
+};
 
+// Everything korvanta knows, in one object so that the logic can be run on a
+// fresh copy without a window. Every value is zero until init_state sets the
+// start values that are not.
+struct State : Model {
     // The result file last read and what the contours show.
     float result_values[max_value_entries] = {};
     float node_scalar[max_nodes] = {};

@@ -1,4 +1,4 @@
-// korvanta's fixed tables: console texts, keys, colours and window layout.
+// korvanta's fixed tables: console texts, file names, commands, keys, colours and window layout.
 #pragma once
 
 // Console lines, exactly as korvanta prints them.
@@ -11,7 +11,64 @@ constexpr const char* legend_max = "Max=";
 constexpr const char* legend_min = "Min=";
 constexpr const char* save_bc = "Save BC";  // the one entry of the middle-button menu
 constexpr const char* default_title = "korvanta";
+constexpr const char* program = "korvanta";  // in front of every refusal on standard error
+
+// The model reader's echo and the writer's notice.
+constexpr const char* input_data2d = "Input <data2d.txt> \n";
+constexpr const char* input_nalvik = "Input <nalvik.txt>  \n";
+constexpr const char* write_data2d = "Write <data2d.txt> \n";
+constexpr const char* write_nalvik = "Write <nalvik.txt>  \n";
+constexpr const char* echo_header = "%d %d %d %d %d \n";
+constexpr const char* echo_material = "%d    %f %f %f\n";
+constexpr const char* echo_boundary = "%d    %d %d %d    %f %f %f\n";  // node, flags x y z, values x y z
+constexpr const char* echo_load = "%d  :  %f %f \n";
+constexpr const char* fit_range = "wid={%f, %f}, hei={%f,%f}, zzz={%f,%f}\n";
+
+// Why a save leaves the model file as it is.
+constexpr const char* nothing_read = "no model has been read; the file is left as it was";
+constexpr const char* nodes_cleared =
+    "the change of element mode has cleared the nodes; read the model again; the file is left as it was";
+constexpr const char* other_mode =
+    "the model in memory has %d nodes per element, not %d; the file is left as it was";
 }  // namespace text
+
+// The rows of a saved model file.
+namespace row {
+constexpr const char* header = "%d %d %d %d %d \n";
+constexpr const char* node = "%d  %f  %f\n";
+constexpr const char* material = "%d %e %e %e \n";
+constexpr const char* element_number = "%d  ";
+constexpr const char* element_node = "%d ";
+constexpr const char* element_material = " %d  \n";
+constexpr const char* boundary = "%d   %d %d   %e %e\n";
+constexpr const char* load = "%d   %e %e\n";
+}  // namespace row
+
+constexpr const char* data2d_file = "data2d.txt";
+constexpr const char* nalvik_file = "nalvik.txt";
+
+// The command lines the buttons run, blanks included: the shell drops them,
+// the echo shows them.
+enum class Command : int {
+    delaunay_outline, delaunay_mesh,          // tab 1 r1 c2
+    tessan_outline, tessan_mesh,              // tab 1 r1 c3
+    quad_mesh1, quad_mesh2, quad_mesh3, quad_mesh4,  // tab 1 r2 c2
+    mesh5_tri, mesh5_quad, mesh10_tri, mesh10_quad,  // tab 5 r1 c2, r1 c3
+    solve_tri, solve_quad,                    // tab 5 r3 c2
+    edit_data2d, edit_nalvik,                 // tab 4 r3 c3, tab 5 r11 c2
+    count
+};
+static constexpr const char* command_line[] = {
+    "lindrove_tri01    ", "lindrove_tri02    ",
+    "tessan_tri01    ", "tessan_tri02    ",
+    "lindrove_quad01   ", "lindrove_quad02   ", "lindrove_quad03   ", "lindrove_quad04   ",
+    "pelmiro_const  5 0  ", "pelmiro_const  5 1  ", "pelmiro_const 10 0  ", "pelmiro_const 10 1  ",
+    "nalvik_tri          ", "nalvik_quad         ",
+    "notepad data2d.txt", "notepad  nalvik.txt",
+};
+static_assert(sizeof command_line / sizeof command_line[0] == static_cast<int>(Command::count));
+constexpr int command_buffer_size = 64;
+constexpr int command_echo_length = 32;  // the echo shows the command and NULs up to 32 characters
 
 struct Rgb {
     float r, g, b;
@@ -37,6 +94,11 @@ constexpr Rgb button_blue_colour = {0, 0, 1};
 constexpr Rgb button_white_colour = {1, 1, 1};
 constexpr Rgb label_colour = {0, 0, 0};
 constexpr Rgb axis_colour[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};  // x, y, z
+constexpr Rgb mesh_colour = {1, 1, 1};
+constexpr Rgb fix_x_colour = {1, 1, 0};  // a triangle below the node
+constexpr Rgb fix_y_colour = {0, 1, 1};  // a triangle left of the node
+constexpr Rgb force_colour = {1, 0, 0};
+constexpr Rgb node_number_colour = {1, 0, 0};
 
 // What a key or a menu entry does.
 enum class Action { none, quit, save };

@@ -14,6 +14,7 @@ struct Recorded {
         std::vector<std::array<float, 3>> v;
         int viewport;
         std::vector<Rgb> vc;  // the colour of each vertex  // index into viewports, -1 before the first
+        float width;          // the line width current at the start of the shape
     };
     struct Text {
         Rgb colour;  // latched with the raster position
@@ -33,6 +34,7 @@ struct Recorded {
     std::vector<Text> texts;
     std::vector<Image> images;
     int clears = 0, flushes = 0;
+    float line_width = 1;  // the line width left at the end
 
     // shapes / texts / images drawn in viewport i
     template <class T>
@@ -53,10 +55,10 @@ public:
     void projection(const Box& box) override { r.projections.push_back(box); }
     void viewport(int x, int y, int w, int h) override { r.viewports.push_back({x, y, w, h}); }
     void colour(float red, float green, float blue) override { colour_ = {red, green, blue}; }
-    void line_width(float) override {}
+    void line_width(float width) override { r.line_width = width; }
     void begin(Shape shape) override
     {
-        r.shapes.push_back({shape, colour_, {}, int(r.viewports.size()) - 1, {}});
+        r.shapes.push_back({shape, colour_, {}, int(r.viewports.size()) - 1, {}, r.line_width});
         in_shape_ = true;
     }
     void vertex(float x, float y, float z) override

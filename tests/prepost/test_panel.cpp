@@ -123,8 +123,8 @@ TEST(PanelClick, ConsoleLinesOfTabAndButtonClicks)
     EXPECT_EQ(console_of([&] { panel_click(*k, 44, 9); }),
               "Click Button is [ 0 ] Tab Button is [4]\nGo to tab4(0 0)\n");
     EXPECT_EQ(k->current_tab, 4);
-    EXPECT_EQ(console_of([&] { panel_click(*k, 112, 143); }),
-              "Click Button is [ 32 ] Tab Button is [4]\nGo to tab4(3 2)\n");
+    EXPECT_EQ(console_of([&] { panel_click(*k, 112, 217); }),
+              "Click Button is [ 52 ] Tab Button is [4]\nGo to tab4(5 2)\n");
     EXPECT_EQ(k->current_tab, 4);  // a button keeps the tab
     EXPECT_EQ(console_of([&] { panel_click(*k, 112, 9); }), "Click Button is [ 0 ] Tab Button is [5]\n");
     EXPECT_EQ(console_of([&] { panel_click(*k, 220, 300); }), "Click Button is [ 0 ] Tab Button is [5]\n");
