@@ -6,7 +6,8 @@
 # drawing of a plate with a hole: lindrove_tri01 turns examples/drawing/model2d.dxf into
 # boundary points, lindrove_tri02 meshes them to 300 nodes (typed on its console),
 # nalvik_tri analyses the mesh with its left edge held and its right edge moved by 0.1,
-# and the force on the moved edge is reported beside its bounds.
+# and the force on the moved edge is reported beside its bounds. With a display and a
+# terminal, korvanta then opens on the block plate's directory (q ends it).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
@@ -46,3 +47,10 @@ awk 'NR == FNR { if (FNR == 1) { np = $1; ne = $3 } else if (FNR <= np + 1) { x[
            printf "edge force = %.1f (solid plate: E 50 0.1 / 100 = 10500; with the hole between 6300 and 9851)\n", s / 100 }' \
     nalvik.txt result_nalvik_stress_elm.txt
 echo "boundary points, mesh, results and the console echoes are in $draw"
+
+# korvanta on the block plate, only where a window can open and someone can close it
+if [ -n "${DISPLAY:-}" ] && [ -t 0 ]; then
+    cd "$work"
+    echo "korvanta opens on it: tab 4, then the mode button (row 3, column 1) to NALVIK TRI and READ, shows the mesh; q ends it"
+    "$top/build/bin/korvanta" || echo "korvanta could not open its window on $DISPLAY"
+fi

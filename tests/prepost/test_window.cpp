@@ -8,40 +8,15 @@
 #include <cmath>
 #include <set>
 
-#include "window_harness.h"
+#include "window_test.h"
 
 namespace {
 
-const Pixel black{0, 0, 0}, white{255, 255, 255}, grey{128, 128, 128}, blue{0, 0, 255}, red{255, 0, 0},
-    green{0, 255, 0};
 // tabs 1 to 6 unselected: 0.752941 -> 192, 0.878431 -> 224, 0.50196 -> 128
 const Pixel tab_colour[6] = {{0, 192, 192}, {0, 224, 128}, {0, 255, 0}, {255, 255, 0}, {224, 192, 0}, {224, 128, 0}};
 // the eight bands, lowest first
 const Pixel band[8] = {{0, 0, 255}, {0, 192, 192}, {0, 224, 128}, {0, 255, 0},
                        {255, 255, 0}, {224, 192, 0}, {224, 128, 0}, {255, 0, 0}};
-
-constexpr double cw = 205 / 3.0;
-
-struct Point {
-    int x, y;
-};
-
-// Window row of a height above the window's bottom edge.
-int row_of(double gl_y, int height) { return height - 1 - static_cast<int>(std::floor(gl_y)); }
-
-// A point of tab t's cell above its label.
-Point tab_point(int t, int height = 500)
-{
-    const double bottom = height - 50 + (t <= 3 ? 0 : 22.5);
-    return {static_cast<int>(10 + ((t - 1) % 3 + 0.5) * cw), row_of(bottom + 18, height)};
-}
-
-// A point of button (r, c)'s octagon below its label.
-Point button_point(int r, int c, int height = 500)
-{
-    const double rh = (height - 55) / 12.0;
-    return {static_cast<int>(10 + (c - 0.5) * cw), row_of(5 + (12 - r) * rh + 0.15 * rh, height)};
-}
 
 // The middle of legend band b.
 Point band_point(int b, int height = 500)
@@ -68,32 +43,6 @@ std::vector<std::string> panel_mismatches(const Shot& s, int red_tab, int blue_r
 }
 
 using Mismatches = std::vector<std::string>;
-
-// Colours inside the rectangle [x0, x1) x [y0, y1) of the window.
-std::set<Pixel> colours_in(const Shot& s, int x0, int y0, int x1, int y1)
-{
-    std::set<Pixel> c;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) c.insert(s.at(x, y));
-    return c;
-}
-
-// The bounding box of the pixels of one colour in a rectangle; count 0 when none.
-struct Extent {
-    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1, count = 0;
-};
-Extent extent_of(const Shot& s, Pixel colour, int x0, int y0, int x1, int y1)
-{
-    Extent e;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (s.at(x, y) == colour) {
-                e.x0 = std::min(e.x0, x), e.x1 = std::max(e.x1, x);
-                e.y0 = std::min(e.y0, y), e.y1 = std::max(e.y1, y);
-                ++e.count;
-            }
-    return e;
-}
 
 // What is wrong with the tripod after one zoom-out step from the unit box to
 // -0.1 .. 1.1: its origin lies 1/12 of the square side in from the square's
@@ -122,38 +71,6 @@ Mismatches tripod_mismatches(const Shot& s, int square_x, int side)
         if (!(p == black || p == red || p == green || p == blue)) wrong.push_back("stray colour " + to_string(p));
     return wrong;
 }
-
-class Window : public testing::Test {
-protected:
-    virtual bool without_path() const { return false; }
-    void SetUp() override
-    {
-        ASSERT_TRUE(x.ok()) << "the X server did not start";
-        k = std::make_unique<Korvanta>(x, without_path());
-        ASSERT_TRUE(k->ready()) << "korvanta's window did not show its first picture\n" << k->err();
-    }
-    void TearDown() override
-    {
-        if (HasFailure() && k) {
-            const Shot s = k->shot();
-            if (!s.empty()) s.save_ppm(k->box().path("failed.ppm"));
-            std::printf("screenshot: %s (kept with KEEP_SANDBOX=1)\n", k->box().path("failed.ppm").c_str());
-            std::printf("console:\n%s\nerrors:\n%s\n", k->log().c_str(), k->err().c_str());
-        }
-    }
-    // Ends korvanta with q and checks that it ends with status 0.
-    void quit()
-    {
-        k->key("q");
-        int status = -1;
-        ASSERT_TRUE(k->wait_exit(10, &status)) << "korvanta did not end on q";
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
-    bool wait_colour(Point p, Pixel want) { return wait_until([&] { return k->pixel(p.x, p.y) == want; }); }
-
-    XServer x;
-    std::unique_ptr<Korvanta> k;
-};
 
 TEST_F(Window, AtStartTheTabsButtonsAndABlackSquare)
 {
