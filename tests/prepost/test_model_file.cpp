@@ -78,6 +78,16 @@ Console press(State& k, int tab, int row, int col)
 // Tab 4's row 3 column 2: read the model file of the element mode.
 Console read_button(State& k) { return press(k, 4, 3, 2); }
 
+// The plate as nalvik.txt in dir, read through tab 4 in triangle mode.
+std::unique_ptr<State> read_plate(const WorkDir& dir)
+{
+    dir.box().write("nalvik.txt", plate);
+    auto k = fresh_state();
+    k->element_mode = 3;
+    read_button(*k);
+    return k;
+}
+
 struct Box4 {
     float xmin, xmax, ymin, ymax;
 };
@@ -126,10 +136,7 @@ TEST(ModelRead, TakesTheTablesAndEchoesTheRecords)
 TEST(ModelRead, ANewReadClearsTheConditionsOfTheLastOne)
 {
     WorkDir dir;
-    dir.box().write("nalvik.txt", plate);
-    auto k = fresh_state();
-    k->element_mode = 3;
-    read_button(*k);
+    auto k = read_plate(dir);
     // the same nodes without boundary or load records: all free and unloaded
     dir.box().write("nalvik.txt", "4 1 1 0 0  1 0 0 2 10 0 3 10 4 4 0 4  1 1 0 1  1 1 2 3 1");
     read_button(*k);
@@ -156,6 +163,11 @@ TEST(ModelRead, BlockModelsHaveEightPointsPerArea)
     EXPECT_EQ(k->read_element_mode, 8);
     for (int a = 0; a < 8; ++a) EXPECT_EQ(k->element_nodes[a], a + 1);
     EXPECT_EQ(k->node_force[9], -10);
+    // saved back with its eight points per area
+    const Console save = console_and_errors_of([&] { write_model(*k); });
+    EXPECT_EQ(save.out, "Write <data2d.txt> \n");
+    const std::string saved = dir.box().read("data2d.txt");
+    EXPECT_NE(saved.find("\n1  1 2 3 4 5 6 7 8  1  \n1   1 1   0.000000e+00 0.000000e+00\n"), std::string::npos) << saved;
 }
 
 // Broken model files, each read through tab 4 after a good one: one line on
@@ -237,10 +249,7 @@ TEST(ModelRead, ARefusedFirstReadLeavesNothingToDrawOrSave)
 TEST(ModelWrite, SavesWhatWasReadInTheRowForms)
 {
     WorkDir dir;
-    dir.box().write("nalvik.txt", plate);
-    auto k = fresh_state();
-    k->element_mode = 3;
-    read_button(*k);
+    auto k = read_plate(dir);
     const Console c = console_and_errors_of([&] { write_model(*k); });
     EXPECT_EQ(c.out, "Write <nalvik.txt>  \n");
     EXPECT_EQ(c.err, "");
@@ -252,10 +261,7 @@ TEST(ModelWrite, SavesWhatWasReadInTheRowForms)
 TEST(ModelWrite, ASavedModelReadsBackAsTheSameModel)
 {
     WorkDir dir;
-    dir.box().write("nalvik.txt", plate);
-    auto k = fresh_state();
-    k->element_mode = 3;
-    read_button(*k);
+    auto k = read_plate(dir);
     console_and_errors_of([&] { write_model(*k); });
     const auto first = std::make_unique<Model>(*k);
     read_button(*k);
@@ -361,10 +367,7 @@ TEST(ModelWrite, AFailedWriteSaysSoAndKeepsTheOldFile)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WorkDir dir;
-        dir.box().write("nalvik.txt", plate);
-        auto k = fresh_state();
-        k->element_mode = 3;
-        read_button(*k);
+        auto k = read_plate(dir);
         c.block(dir.box());
         const Console out = console_and_errors_of([&] { write_model(*k); });
         EXPECT_EQ(out.out, "") << "no Write line";
