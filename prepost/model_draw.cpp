@@ -15,8 +15,9 @@ constexpr float number_depth = 0.2f;  // node numbers sit in front of the mesh
 
 float view_width(const State& k) { return k.view_xmax - k.view_xmin; }
 
-// Does element e of a k-node table exist and name only nodes of the model?
-bool drawable(const State& k, int e, int nodes_per_element)
+}  // namespace
+
+bool element_drawable(const State& k, int e, int nodes_per_element)
 {
     if (static_cast<long>(e + 1) * nodes_per_element > max_element_entries) return false;
     for (int a = 0; a < nodes_per_element; ++a) {
@@ -26,8 +27,6 @@ bool drawable(const State& k, int e, int nodes_per_element)
     return true;
 }
 
-}  // namespace
-
 void draw_mesh(Canvas& c, const State& k, int nodes_per_element, int width)
 {
     assert(nodes_per_element >= 1);
@@ -35,7 +34,7 @@ void draw_mesh(Canvas& c, const State& k, int nodes_per_element, int width)
     set_colour(c, mesh_colour);
     c.line_width(static_cast<float>(width));
     for (int e = 0; e < k.element_count; ++e) {
-        if (!drawable(k, e, kn)) continue;
+        if (!element_drawable(k, e, kn)) continue;
         const int* nodes = &k.element_nodes[kn * e];
         float cx = 0, cy = 0;
         if (k.shrink_on > 0) {

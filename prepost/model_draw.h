@@ -5,6 +5,12 @@
 #include "canvas.h"
 #include "state.h"
 
+// Does element e, read as nodes_per_element node numbers, lie inside the
+// element table and name only nodes of the model? Not so when the element
+// mode has changed since the tables were read; whatever draws elements skips
+// those that do not.
+bool element_drawable(const State& k, int e, int nodes_per_element);
+
 // Every element as a closed white loop through its k nodes in file order,
 // lines of the given width; with shrink_on each element is drawn at 70 % of
 // its size about the mean of its nodes, so neighbours show a gap. An element
