@@ -23,27 +23,10 @@ bool all_zero(const double* v, int n)
     return true;
 }
 
-// A residual as a reader of the message wants it: two digits, a short exponent (3.2e-2).
-std::string short_e(double v)
-{
-    std::string s = strf("%.1e", v);
-    size_t e = s.find('e');
-    if (e == std::string::npos) return s;  // nan, inf
-    size_t d = e + 1;
-    if (d < s.size() && (s[d] == '+' || s[d] == '-')) {
-        if (s[d] == '+') s.erase(d, 1);
-        else ++d;
-    }
-    while (d + 1 < s.size() && s[d] == '0') s.erase(d, 1);
-    return s;
-}
-
 [[noreturn]] void no_convergence(const EbeSystem& sys, long k, double eps)
 {
     fail(Status::numeric, sys.file,
-         strf("no convergence after %ld iterations (mean residual %s): the model may not be held, "
-              "or it mixes element orientations",
-              k, short_e(eps).c_str()));
+         strf("no convergence after %ld iterations (mean residual %s): %s", k, short_e(eps).c_str(), sys.hint));
 }
 
 }  // namespace
@@ -62,28 +45,39 @@ void fix_last(const EbeSystem& sys, double* v)
 CgReport cg_solve(const EbeSystem& sys, const double* f, double* x)
 {
     const int n = sys.n;
+    const unsigned char* held = sys.held.held;
     double* r = sys.r;
     double* p = sys.p;
     double* y = sys.y;
     const long limit = cg_limit(n);
 
+    // The passes over the DOFs are fused wherever every sum keeps its index
+    // order: held DOFs are zeroed as p y is summed, r p is summed as p is
+    // made, and y is cleared there for the next product.
+
     // the free DOFs see the prescribed values through this first product
     fix_init(sys, x);
     ebe_multiply(sys.store, y, x, n);
-    for (int i = 0; i < n; ++i) r[i] = f[i] - y[i];
-    fix_last(sys, r);
-    for (int i = 0; i < n; ++i) p[i] = r[i];
-    double eps = mean_abs(r, n);
+    double rp = 0.0, sum = 0.0;
+    for (int i = 0; i < n; ++i) {
+        double ri = held[i] ? 0.0 : f[i] - y[i];
+        r[i] = ri;
+        p[i] = ri;
+        y[i] = 0.0;
+        rp = rp + ri * ri;
+        sum = sum + std::fabs(ri);
+    }
+    double eps = sum / n;
 
     long k = 0;
     for (;;) {
         ++k;
-        ebe_multiply(sys.store, y, p, n);
-        fix_last(sys, y);
-        double rp = 0.0, py = 0.0;
+        ebe_accumulate(sys.store, y, p);
+        double py = 0.0;
         for (int i = 0; i < n; ++i) {
-            rp = rp + r[i] * p[i];
-            py = py + p[i] * y[i];
+            double yi = held[i] ? 0.0 : y[i];
+            y[i] = yi;
+            py = py + p[i] * yi;
         }
         // nowhere left to go: the residual is already exactly zero, and 0/0
         // would write NaN into every value, the held ones included
@@ -91,7 +85,8 @@ CgReport cg_solve(const EbeSystem& sys, const double* f, double* x)
         double alpha = rp / py;
         if (!std::isfinite(alpha)) no_convergence(sys, k, eps);
 
-        double ry = 0.0, sum = 0.0;
+        double ry = 0.0;
+        sum = 0.0;
         for (int i = 0; i < n; ++i) {
             x[i] = x[i] + alpha * p[i];
             r[i] = r[i] - alpha * y[i];
@@ -99,7 +94,12 @@ CgReport cg_solve(const EbeSystem& sys, const double* f, double* x)
             sum = sum + std::fabs(r[i]);
         }
         double beta = -ry / py;
-        for (int i = 0; i < n; ++i) p[i] = r[i] + beta * p[i];
+        rp = 0.0;
+        for (int i = 0; i < n; ++i) {
+            p[i] = r[i] + beta * p[i];
+            rp = rp + r[i] * p[i];
+            y[i] = 0.0;
+        }
         eps = sum / n;
         if (!std::isfinite(eps)) no_convergence(sys, k, eps);
         if (!(eps > cg_tolerance)) break;

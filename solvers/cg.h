@@ -15,7 +15,8 @@ struct HeldDofs {
 
 // K x = F as cg_solve sees it: the store, n DOFs, the held ones, the start value
 // of the free ones, the solver's own vectors r, p, y (n each, owned by the
-// program), and the model file that a breakdown is reported against.
+// program), the model file that a breakdown is reported against and the hint
+// its message gives.
 struct EbeSystem {
     EbeStore store;
     int n = 0;
@@ -23,6 +24,8 @@ struct EbeSystem {
     double free_start = 0.0;  // 1e-10 in the heat and thermal-stress solvers, 0 in the flow solver
     double *r = nullptr, *p = nullptr, *y = nullptr;
     const char* file = "";
+    // what a message of no convergence tells the user to look at
+    const char* hint = "the model may not be held, or it mixes element orientations";
 };
 
 struct CgReport {

@@ -1,7 +1,6 @@
 // brundel.txt and tombrel's nalvik.txt: header, nodes, the material set, triangles, boundary and load records.
 #include "ebe_model.h"
 
-#include <cmath>
 #include <vector>
 
 #include "model_checks.h"
@@ -92,8 +91,6 @@ void check_unused_nodes(const EbeModel& m, const unsigned char* held, int dofs, 
 double element_area(const EbeModel& m, int e, const char* file)
 {
     double area = culcsfunc1(m.xx, m.yy, m.ndn, e);
-    if (area == 0.0 || !std::isfinite(area))
-        fail(Status::model, file,
-             strf("element %d: nodes %d %d %d enclose no area", e + 1, m.ndn[e][0], m.ndn[e][1], m.ndn[e][2]));
+    check_element_det(area, e, m.ndn[e], file);
     return area;
 }

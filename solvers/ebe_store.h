@@ -16,6 +16,10 @@ struct EbeStore {
     double* ekmat = nullptr;
     long cap = 0;
     ElementNodes mesh{};  // element e has nodes mesh.ndn[e * mesh.stride + 0..2], 1-based
+    // Every element matrix equals its transpose bit for bit (set by
+    // ebe_mark_symmetric): the products then read position (j, i) below the
+    // diagonal from the array of (i, j), the same values from a third less memory.
+    bool symmetric = false;
 
     double* pos(int i, int j) const
     {
@@ -24,6 +28,10 @@ struct EbeStore {
     }
     double& at(int i, int j, int e) const { return pos(i, j)[e]; }
 };
+
+// Sets s.symmetric when every stored element matrix is its own transpose bit
+// for bit (call once the store is filled); leaves it unset otherwise.
+void ebe_mark_symmetric(EbeStore& s);
 
 // Stores the m x m matrix of element e, given as a work matrix of row length w.
 void ebe_put(const EbeStore& s, int e, const double* ke, int w);
@@ -37,3 +45,5 @@ void ebe_product6(const EbeStore& s, double* y, const double* x, int e);
 // y = K x over n DOFs: y cleared, then every element's product in element order.
 // The bytes of y are those of calling ebe_product3/6 element by element.
 void ebe_multiply(const EbeStore& s, double* y, const double* x, int n);
+// The same without clearing y: y = y + K x, for a y cleared in an earlier pass.
+void ebe_accumulate(const EbeStore& s, double* y, const double* x);

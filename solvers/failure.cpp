@@ -18,6 +18,20 @@ std::string strf(const char* format, ...)
     return s;
 }
 
+std::string short_e(double v, int decimals)
+{
+    std::string s = strf("%.*e", decimals, v);
+    size_t e = s.find('e');
+    if (e == std::string::npos) return s;  // nan, inf
+    size_t d = e + 1;
+    if (d < s.size() && (s[d] == '+' || s[d] == '-')) {
+        if (s[d] == '+') s.erase(d, 1);
+        else ++d;
+    }
+    while (d + 1 < s.size() && s[d] == '0') s.erase(d, 1);
+    return s;
+}
+
 void fail(Status status, const std::string& file, const std::string& what)
 {
     throw Failure(status, file, what);

@@ -22,6 +22,10 @@ private:
 // printf into a std::string, for the messages of Failures.
 std::string strf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// A number as a reader of a message wants it: `decimals` digits after the
+// point and a short exponent (3.2e-2 with one, 1e-4 with none).
+std::string short_e(double v, int decimals = 1);
+
 [[noreturn]] void fail(Status status, const std::string& file, const std::string& what);
 
 // Prints "program: file: what is wrong" on standard error, after the console

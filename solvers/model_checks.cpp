@@ -1,5 +1,7 @@
-// Header counts against the limits of the reader's tables, and node numbers against the node count.
+// Header counts against the limits of the reader's tables, node numbers against the node count, elements without area.
 #include "model_checks.h"
+
+#include <cmath>
 
 void check_header(Scanner& sc, int np, int nm, int ne, int nb, int nf, HeaderLimits limits)
 {
@@ -22,6 +24,18 @@ void check_header(Scanner& sc, int np, int nm, int ne, int nb, int nf, HeaderLim
 int node_number(Scanner& sc, const char* field, int np)
 {
     int n = sc.integer(field);
-    if (n < 1 || n > np) sc.refuse(strf("node %d is not in 1..%d", n, np));
+    check_node_number(sc, n, np);
     return n;
+}
+
+void check_node_number(const Scanner& sc, int n, int np)
+{
+    if (n < 1 || n > np) sc.refuse(strf("node %d is not in 1..%d", n, np));
+}
+
+void check_element_det(double det, int e, const int* nodes, const char* file)
+{
+    if (det == 0.0 || !std::isfinite(det))
+        fail(Status::model, file,
+             strf("element %d: nodes %d %d %d enclose no area", e + 1, nodes[0], nodes[1], nodes[2]));
 }

@@ -13,3 +13,9 @@ void check_header(Scanner& sc, int np, int nm, int ne, int nb, int nf, HeaderLim
 
 // Reads a node number and refuses one outside 1..np.
 int node_number(Scanner& sc, const char* field, int np);
+// Refuses a node number n, already read (and echoed), outside 1..np.
+void check_node_number(const Scanner& sc, int n, int np);
+
+// Refuses element e (0-based), with the given 1-based nodes, when its signed
+// area (or twice it) is 0 or not finite: it has no shape functions.
+void check_element_det(double det, int e, const int* nodes, const char* file);
