@@ -11,13 +11,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-python3 "$here/cavity_grid.py" 32
+python3 "$here/unit_grid.py" 32 flow
 start=$(date +%s.%N)
 "$bin/gresolt_tri" > console.txt
 end=$(date +%s.%N)
 awk -v s="$start" -v e="$end" 'BEGIN { printf "gresolt_tri, 32 by 32 cavity, 20000 steps: %.1f s\n", e - s }'
 
-python3 "$here/cavity_grid.py" 100
+python3 "$here/unit_grid.py" 100 flow
 python3 - "$bin/gresolt_tri" <<'PY'
 import subprocess, sys, time
 # line-buffered, so that every count reaches the pipe as it is printed

@@ -7,7 +7,11 @@ cell (n = 234: 55225 nodes, 109512 triangles).
   thermal: nalvik.txt (E 210000, nu 0.3, t 1, the left edge clamped),
            init_heat.txt (T0 20, alpha 1.2e-5) and result_brundel.txt with
            every node at 70: uniform heating by 50.
-usage: unit_grid.py N heat|thermal   (writes into the current directory)"""
+  flow:    gresolt.txt, the lid-driven cavity at Re 10: the lid y = 1 moves
+           at u = 1 between the walls (its end nodes belong to the walls),
+           every other edge node is at rest, the pressure is held at 0 at
+           the middle of the floor.
+usage: unit_grid.py N heat|thermal|flow   (writes into the current directory)"""
 import sys
 
 n = int(sys.argv[1])
@@ -45,6 +49,14 @@ if kind == "heat":
             share = 0.5 if j in (0, n) else 1.0
             loads.append("%d %.17g 0" % (num(i, j), share * h * h))
     write("brundel.txt", "1 1 0 1", bounds, loads)
+elif kind == "flow":
+    bounds = []
+    for j in range(n + 1):
+        for i in range(n + 1):
+            if i in (0, n) or j in (0, n):
+                lid = 1 if j == n and 0 < i < n else 0
+                bounds.append("%d 1 1 %d 0" % (num(i, j), lid))
+    write("gresolt.txt", "1 0 0 10", bounds, ["%d 0 0" % num(n // 2, 0)])
 else:
     bounds = ["%d 1 1 0 0" % num(0, j) for j in range(n + 1)]
     write("nalvik.txt", "1 210000 0.3 1", bounds, [])

@@ -30,6 +30,21 @@ inline ModelText flow_grid(int nx, int ny, double w, double h, double re, bool m
 
 inline int grid_node(int nx, int i, int j) { return j * (nx + 1) + i + 1; }
 
+// The lid-driven cavity: the unit square in n by n cells at Re = 10, the lid
+// (y = 1, between the walls: its end nodes belong to the walls) moving at
+// u = `lid`, every other edge node at rest, the pressure held at 0 at the
+// middle of the floor.
+inline ModelText lid_driven_cavity(int n, double lid = 1.0)
+{
+    ModelText m = flow_grid(n, n, 1.0, 1.0, 10.0);
+    for (int j = 0; j <= n; ++j)
+        for (int i = 0; i <= n; ++i)
+            if (i == 0 || i == n || j == 0 || j == n)
+                m.bounds.push_back({grid_node(n, i, j), 1, 1, j == n && i > 0 && i < n ? lid : 0.0, 0});
+    m.loads.push_back({grid_node(n, n / 2, 0), 0, 0});
+    return m;
+}
+
 // One finished run: its console, the "Count = " lines it printed, and the
 // velocities and pressures of the two result files by node (0-based).
 struct FlowRun {

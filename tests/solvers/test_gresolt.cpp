@@ -57,18 +57,12 @@ std::string count_lines_1_to(int n)
     return s;
 }
 
-// A cavity of 4 by 4 cells at Re = 10, the lid moving at `lid`, the pressure
-// held at two nodes of the floor: small, but every term of the step at work.
+// A cavity of 4 by 4 cells, a second pressure held on its floor: small, but
+// every term of the step at work.
 ModelText small_cavity(double lid = 1.0)
 {
-    const int n = 4;
-    ModelText m = flow_grid(n, n, 1.0, 1.0, 10.0);
-    for (int j = 0; j <= n; ++j)
-        for (int i = 0; i <= n; ++i)
-            if (i == 0 || i == n || j == 0 || j == n)
-                m.bounds.push_back({grid_node(n, i, j), 1, 1, j == n && i > 0 && i < n ? lid : 0.0, 0});
-    m.loads.push_back({grid_node(n, 1, 0), 0, 0});
-    m.loads.push_back({grid_node(n, 3, 0), 0.5, 0});
+    ModelText m = lid_driven_cavity(4, lid);
+    m.loads.push_back({grid_node(4, 3, 0), 0.5, 0});
     return m;
 }
 
@@ -261,13 +255,7 @@ TEST(GresoltTri, InterruptedRunLeavesWholeFiles)
 {
     // killed at any moment, a run leaves each result file as one output wrote
     // it whole (or not yet written), never empty or cut short
-    const int n = 20;
-    ModelText m = flow_grid(n, n, 1.0, 1.0, 10.0);
-    for (int j = 0; j <= n; ++j)
-        for (int i = 0; i <= n; ++i)
-            if (i == 0 || i == n || j == 0 || j == n)
-                m.bounds.push_back({grid_node(n, i, j), 1, 1, j == n && i > 0 && i < n ? 1.0 : 0.0, 0});
-    m.loads.push_back({grid_node(n, n / 2, 0), 0, 0});
+    const ModelText m = lid_driven_cavity(20);
     for (double after : {0.3, 0.7, 1.1}) {
         Sandbox box;
         box.write("gresolt.txt", m.text());

@@ -125,18 +125,11 @@ TEST(GresoltFlow, LidDrivenCavityMatchesTheSteadySolution)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "20000 steps on 1089 nodes take minutes under the sanitizers; the normal build runs this test";
 #endif
-    // The unit square in 32 by 32 cells at Re = 10, the lid (y = 1, between the
-    // walls; its end nodes belong to the walls) moving at u = 1, every other
-    // edge node at rest, the pressure held at 0 at the middle of the floor.
-    // At t = 2 the flow has settled: the slowest Stokes mode of the square
-    // decays like exp(-52 t / Re).
+    // 32 by 32 cells at Re = 10, the lid moving at u = 1. At t = 2 the flow
+    // has settled: the slowest Stokes mode of the square decays like
+    // exp(-52 t / Re).
     const int n = 32;
-    ModelText m = flow_grid(n, n, 1.0, 1.0, 10.0);
-    for (int j = 0; j <= n; ++j)
-        for (int i = 0; i <= n; ++i)
-            if (i == 0 || i == n || j == 0 || j == n)
-                m.bounds.push_back({grid_node(n, i, j), 1, 1, j == n && i > 0 && i < n ? 1.0 : 0.0, 0});
-    m.loads.push_back({grid_node(n, n / 2, 0), 0, 0});
+    const ModelText m = lid_driven_cavity(n);
 
     // The steady solution by FreeFem++ 4.11 (Debian 12's freefem++), Taylor-Hood
     // P2/P1 on square(256, 256), Newton from the Stokes flow, the lid's end
