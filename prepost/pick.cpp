@@ -1,11 +1,113 @@
 // Picking a node in the model square.
 #include "pick.h"
 
-// No panel button sets a pick mode or a force state yet, so no pick reaches
-// here; finding the nearest node and changing its fixings and forces comes
-// with the pick-mode buttons.
-void pick_node(State&, int, int) {}
+#include <cmath>
+#include <cstdio>
 
-// The pick modes and force states come with the picking of nodes; until then
-// these buttons only take the blue.
-void pick_mode_button(State&) {}
+#include "picture.h"
+#include "tables.h"
+#include "tabs.h"
+
+bool model_point_at(const State& k, int x, int y, ModelPoint& p)
+{
+    // the square's viewport counts rows from the window's bottom, the pointer from its top
+    const Viewport sq = layout_for(k.window_width, k.window_height).square;
+    if (!sq.shown()) return false;
+    const int top = k.window_height - (sq.y + sq.height);
+    const float side = static_cast<float>(sq.width);
+    p.x = k.view_xmin + static_cast<float>(x - sq.x) / side * (k.view_xmax - k.view_xmin);
+    p.y = k.view_ymax - static_cast<float>(y - top) / side * (k.view_ymax - k.view_ymin);
+    return true;
+}
+
+int nearest_node(const State& k, ModelPoint p)
+{
+    float best = k.view_xmax - k.view_xmin;
+    int r = 0;
+    for (int i = 0; i < k.node_count; ++i) {
+        const float dx = k.node_x[i] - p.x, dy = k.node_y[i] - p.y;
+        const float d = std::sqrt(dx * dx + dy * dy);
+        if (d < best) {  // strictly: of equally near nodes the lower number stays
+            best = d;
+            r = i + 1;
+        }
+    }
+    return r;
+}
+
+namespace {
+
+// What a force state writes over a node's force component.
+void apply_force_state(int state, float force, float& f)
+{
+    if (state == 2)
+        f = 0;
+    else if (state == 1 || state == -1)
+        f = static_cast<float>(state) * force;
+}
+
+}  // namespace
+
+void pick_node(State& k, int x, int y)
+{
+    k.pan_drag = 0;
+    ModelPoint p;
+    const int r = model_point_at(k, x, y, p) ? nearest_node(k, p) : 0;
+    std::printf(text::pick_found, r);
+
+    if (r > 0) {
+        if (k.pick_fix_x == 1) toggle(k.fix_x[r - 1]);
+        if (k.pick_fix_y == 1) toggle(k.fix_y[r - 1]);
+    }
+    // the force follows the zoom: 0.001 E t times the width of the view box
+    const float w = k.view_xmax - k.view_xmin;
+    const float force = static_cast<float>(k.young * 0.001 * w * k.thickness);
+    std::printf(text::pick_force, force, r);
+    if (r > 0) {
+        apply_force_state(k.force_state_x, force, k.node_force[2 * r - 2]);
+        apply_force_state(k.force_state_y, force, k.node_force[2 * r - 1]);
+    }
+}
+
+int next_force_state(int s)
+{
+    switch (s) {
+    case 0: return 1;
+    case 1: return -1;
+    case -1: return 2;
+    default: return 0;
+    }
+}
+
+void pick_mode_button(State& k)
+{
+    switch (pushed_code(k)) {
+    case 92:  // fix in x: markers on, loads off
+        k.show_bc = 1;
+        k.pick_fix_y = 0;
+        k.show_loads = 0;
+        k.force_state_x = k.force_state_y = 0;
+        toggle(k.pick_fix_x);
+        break;
+    case 93:
+        k.show_bc = 1;
+        k.pick_fix_x = 0;
+        k.show_loads = 0;
+        k.force_state_x = k.force_state_y = 0;
+        toggle(k.pick_fix_y);
+        break;
+    case 102:  // load in x: arrows on, y loads off
+        k.show_loads = 1;
+        k.force_state_y = 0;
+        k.force_state_x = next_force_state(k.force_state_x);
+        std::printf(text::force_states, k.force_state_x, k.force_state_y);
+        break;
+    case 103:
+        k.show_loads = 1;
+        k.force_state_x = 0;
+        k.force_state_y = next_force_state(k.force_state_y);
+        std::printf(text::force_states, k.force_state_x, k.force_state_y);
+        break;
+    default: break;
+    }
+}

@@ -24,6 +24,12 @@ constexpr const char* echo_boundary = "%d    %d %d %d    %f %f %f\n";  // node, 
 constexpr const char* echo_load = "%d  :  %f %f \n";
 constexpr const char* fit_range = "wid={%f, %f}, hei={%f,%f}, zzz={%f,%f}\n";
 
+// Picking a node: the node found, in cp932 as the console shows it
+// ("該当する節点は %d です。\n"), then the force a load pick writes.
+constexpr const char* pick_found = "\x8a\x59\x93\x96\x82\xb7\x82\xe9\x90\xdf\x93\x5f\x82\xcd %d \x82\xc5\x82\xb7\x81\x42\n";
+constexpr const char* pick_force = "force = %e, no=%d\n";
+constexpr const char* force_states = "BC F = %d %d\n";  // after a force-state button: x, then y
+
 // Why a save leaves the model file as it is.
 constexpr const char* nothing_read = "no model has been read; the file is left as it was";
 constexpr const char* nodes_cleared =

@@ -134,6 +134,41 @@ TEST(ViewDrag, ZoomStepsAboutTheCentre)
     }
 }
 
+TEST(ViewDrag, AStepIsNotTakenWhereItWouldLeaveAUsableBox)
+{
+    // a model area of 4000 columns: a step of 1997 leaves 0.0015 of the width,
+    // one of 1999 only 0.0005, less than the thousandth a step may leave
+    struct Case {
+        const char* what;
+        int width;
+        float xmax;  // of the box 0 .. xmax both ways
+        int dx;
+        bool zoom;
+        BoxValues box;
+    };
+    const float big = 1e38f;
+    const Case cases[] = {
+        {"in to 0.0015", 4225, 1, 1997, true, {1997 / 4000.f, 1 - 1997 / 4000.f, 1997 / 4000.f, 1 - 1997 / 4000.f}},
+        {"in to 0.0005: not taken", 4225, 1, 1999, true, {0, 1, 0, 1}},
+        {"out to three times 1e38", 675, big, -450, true, {-big, 2 * big, -big, 2 * big}},
+        {"out past the floats: not taken", 675, big, -900, true, {0, big, 0, big}},
+        {"a pan past the floats: not taken", 675, 3 * big, -450, false, {0, 3 * big, 0, 3 * big}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto k = fresh_state(c.width, 500);
+        k->view_xmax = k->view_ymax = c.xmax;
+        k->drag_x = 2000;
+        k->drag_y = 200;
+        if (c.zoom)
+            zoom_step(*k, 2000 + c.dx, 200);
+        else
+            pan_step(*k, 2000 + c.dx, 200);
+        expect_box(*k, c.box);
+        EXPECT_EQ(k->drag_x, 2000 + c.dx) << "the drag follows the pointer all the same";
+    }
+}
+
 TEST(ViewDrag, PanFollowsThePointerWithTheBoxWidth)
 {
     auto k = fresh_state();

@@ -5,34 +5,14 @@
 
 #include <cmath>
 
-#include "fresh_state.h"
 #include "model_draw.h"
+#include "model_state.h"
 #include "picture.h"
 #include "recording_canvas.h"
 
 namespace {
 
 const Rgb white{1, 1, 1}, yellow{1, 1, 0}, cyan{0, 1, 1}, red{1, 0, 0};
-
-using Points = std::vector<std::array<float, 2>>;
-
-// A state holding the given nodes and elements of k nodes each, loaded and on tab 4.
-std::unique_ptr<State> model(const Points& nodes, const std::vector<int>& element_nodes, int k)
-{
-    auto s = fresh_state();
-    s->node_count = static_cast<int>(nodes.size());
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        s->node_x[i] = nodes[i][0];
-        s->node_y[i] = nodes[i][1];
-    }
-    s->element_mode = k;
-    s->read_element_mode = k;
-    s->element_count = static_cast<int>(element_nodes.size()) / k;
-    for (size_t i = 0; i < element_nodes.size(); ++i) s->element_nodes[i] = element_nodes[i];
-    s->model_loaded = 1;
-    s->current_tab = 4;
-    return s;
-}
 
 void expect_points(const Recorded::Shape_& s, const Points& want, const std::string& what)
 {
