@@ -1,12 +1,15 @@
 // korvanta: the suite's window, a panel of tabs and buttons beside a square
 // view of the model. Tab 4 reads the model file (data2d.txt for block models,
 // nalvik.txt for meshes) and draws it with its fixed-node markers, force
-// arrows and node numbers; tab 5 runs the block mesher and the structural
-// solvers, tab 1 the meshers that work from drawings, and both open the
-// editor; tab 3 shows the colour legend of the contour bands. Key s or S, or
-// "Save BC" on the middle button, saves the model; a right drag zooms the
-// view, a left drag pans it. Console lines go to standard output, refusals to
-// standard error; Esc, q and Q end it.
+// arrows and node numbers; in its pick modes (rows 9 and 10, also on tab 5)
+// Ctrl and the left button fix or load the node nearest the pointer. Tab 5
+// runs the block mesher and the structural solvers, tab 1 the meshers that
+// work from drawings, and both open the editor; tab 6 reads the solvers'
+// nodal result files and draws displacements, stresses or strains as eight
+// colour bands, on the mesh or its deformed shape, with their levels in the
+// legend of tab 3. Key s or S, or "Save BC" on the middle button, saves the
+// model; a right drag zooms the view, a left drag pans it. Console lines go to
+// standard output, refusals to standard error; Esc, q and Q end it.
 //   $ korvanta          (in the directory that holds the model files)
 //   Mouse state : {44 9} button=0 state=0
 //   Click Button is [ 0 ] Tab Button is [4]

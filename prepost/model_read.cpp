@@ -1,21 +1,12 @@
 // Reading the model file into the model in memory.
 #include <cassert>
-#include <cmath>
 
 #include "model_checks.h"
 #include "model_file.h"
+#include "single_real.h"
 #include "tables.h"
 
 namespace {
-
-// A real of the file as korvanta keeps it, in single precision; one beyond
-// its range would turn into an infinity in the tables.
-float single(Scanner& sc, const char* field)
-{
-    const double v = sc.real(field);
-    if (!std::isfinite(static_cast<float>(v))) sc.refuse(strf("%s %g is beyond single precision", field, v));
-    return static_cast<float>(v);
-}
 
 // The tables a file is read into before the model in memory takes them:
 // fixed for the whole run, like the state's own.

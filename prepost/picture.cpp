@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "contour.h"
 #include "model_draw.h"
 #include "panel_draw.h"
 #include "primitives.h"
@@ -68,8 +69,15 @@ void draw_model(State& k, Canvas& c, bool visible)
     std::printf(text::pushed_button, k.pushed_row, k.pushed_col);
     if (visible && k.model_loaded > 0) {
         draw_mesh(c, k, k.element_mode, k.shrink_on ? 1 : 2);
-        // the contour bands of a result shown go here, over the mesh and under
-        // the markers, arrows and numbers, and never while the view is dragged
+        // the bands cover the mesh and lie under the markers, arrows and
+        // numbers; while the view is dragged they are left out, which keeps
+        // the drag quick on a large mesh
+        if (k.results_shown == 1 && !k.pan_drag && !k.zoom_drag) {
+            if (k.element_mode == 3)
+                draw_contours_tri(c, k, k.node_scalar);
+            else
+                draw_contours_quad(c, k, k.node_scalar);
+        }
         if (k.show_bc == 1) draw_fix_markers(c, k);
         if (k.show_loads == 1) draw_force_arrows(c, k);
         if (k.show_numbers == 1) draw_node_numbers(c, k);

@@ -36,14 +36,22 @@ struct Model {
     int read_element_mode = 0;
 };
 
-// Everything korvanta knows, in one object so that the logic can be run on a
-// fresh copy without a window. Every value is zero until init_state sets the
-// start values that are not.
-struct State : Model {
-    // The result file last read and what the contours show.
+// The nodal result file last read: its rows without their numbers, pairs
+// (ux, uy) or triples (sx, sy, txy or ex, ey, gxy) of node i from entry 2i or
+// 3i; the one value per node the contours show; and the largest displacement
+// of the last displacement file, which scales the deformed shape. The result
+// reader fills a second copy and takes it only once the whole file is good.
+struct NodeResults {
     float result_values[max_value_entries] = {};
     float node_scalar[max_nodes] = {};
     float max_disp = 0;
+};
+
+// Everything korvanta knows, in one object so that the logic can be run on a
+// fresh copy without a window. Every value is zero until init_state sets the
+// start values that are not.
+struct State : Model, NodeResults {
+    // Whether a result file has been read, and the contour levels of node_scalar.
     int result_source = 0;
     float contour_level[level_count] = {};
 

@@ -1,6 +1,8 @@
 // korvanta's fixed tables: console texts, file names, commands, keys, colours and window layout.
 #pragma once
 
+#include "results.h"  // the names the solvers write their result files under
+
 // Console lines, exactly as korvanta prints them.
 namespace text {
 constexpr const char* pushed_button = "Pushed Button %d %d\n";
@@ -29,6 +31,17 @@ constexpr const char* fit_range = "wid={%f, %f}, hei={%f,%f}, zzz={%f,%f}\n";
 constexpr const char* pick_found = "\x8a\x59\x93\x96\x82\xb7\x82\xe9\x90\xdf\x93\x5f\x82\xcd %d \x82\xc5\x82\xb7\x81\x42\n";
 constexpr const char* pick_force = "force = %e, no=%d\n";
 constexpr const char* force_states = "BC F = %d %d\n";  // after a force-state button: x, then y
+
+// Reading a nodal result file: after its own text, the type and the kind,
+// then one echo row per node.
+constexpr const char* result_choice = " <%d %d>\n";
+constexpr const char* echo_node = "%d    ";
+constexpr const char* echo_value = "%e  ";
+constexpr const char* echo_last_value = "%e\n";
+constexpr const char* level_range = "Range Check End ... {%f %f}\n";
+constexpr const char* deform_on = "Deform Mode = ON \n";
+constexpr const char* deform_off = "Deform Mode = OFF\n";
+constexpr const char* no_nodes_for_results = "no model has been read, so there are no nodes to take results for";
 
 // Why a save leaves the model file as it is.
 constexpr const char* nothing_read = "no model has been read; the file is left as it was";
@@ -75,6 +88,39 @@ static constexpr const char* command_line[] = {
 static_assert(sizeof command_line / sizeof command_line[0] == static_cast<int>(Command::count));
 constexpr int command_buffer_size = 64;
 constexpr int command_echo_length = 32;  // the echo shows the command and NULs up to 32 characters
+
+// The nodal result files of tab 6 by type: 0 displacements, 1 stresses, 2
+// strains. The console names the last two by their short names.
+struct ResultFile {
+    const char* file;
+    const char* console;  // printed before the type and the kind, no line end
+    int values;           // per row
+    const char* field[3];
+};
+constexpr int result_type_count = 3;
+static constexpr ResultFile result_file[] = {
+    {result_disp, "Input <result_nalvik.txt> ", 2, {"ux", "uy", nullptr}},
+    {result_stress, "Input <result_stress.txt>", 3, {"sx", "sy", "txy"}},
+    {result_strain, "Input <result_strain.txt>", 3, {"ex", "ey", "gxy"}},
+};
+static_assert(sizeof result_file / sizeof result_file[0] == result_type_count);
+
+// What a node's row becomes: kind 0 the displacement magnitude or the
+// equivalent value of a stress or strain, kinds 1 to 3 its first, second or
+// third value (3 only for stresses and strains).
+constexpr int result_kind_count = 4;
+
+// The result buttons of tab 6: a button code and the type and kind it shows.
+struct ResultButton {
+    int code, type, kind;
+};
+static constexpr ResultButton result_buttons[] = {
+    {12, 0, 0}, {13, 0, 0},  // displacement magnitude; 13 also switches the deformed shape
+    {22, 1, 0}, {23, 2, 0},  // equivalent stress, equivalent strain
+    {62, 0, 1}, {63, 0, 2},  // ux, uy
+    {72, 1, 1}, {73, 1, 2}, {82, 1, 3},  // sx, sy, txy
+    {92, 2, 1}, {93, 2, 2}, {102, 2, 3},  // ex, ey, gxy
+};
 
 struct Rgb {
     float r, g, b;
