@@ -2,10 +2,10 @@
 // square, the nearest node, what the pick modes and force states change, the
 // mode buttons and the console lines, the Japanese one as cp932 bytes.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <cmath>
 
+#include "cp932.h"
 #include "input.h"
 #include "model_state.h"
 #include "panel.h"
@@ -13,29 +13,10 @@
 
 namespace {
 
-// The UTF-8 text in cp932, by the C library's converter: the bytes a
-// Japanese console shows it by.
-std::string cp932(const std::string& utf8)
-{
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1)) << "no UTF-8 to CP932 converter";
-    if (cd == reinterpret_cast<iconv_t>(-1)) return "";
-    std::string in = utf8, out(4 * utf8.size() + 4, '\0');
-    char* ip = &in[0];
-    char* op = &out[0];
-    size_t il = in.size(), ol = out.size();
-    const size_t done = iconv(cd, &ip, &il, &op, &ol);
-    iconv_close(cd);
-    EXPECT_NE(done, static_cast<size_t>(-1)) << utf8;
-    out.resize(out.size() - ol);
-    return out;
-}
-
 // The console lines of a pick of node n with the force f.
 std::string pick_lines(int n, const char* force)
 {
-    return cp932("該当する節点は " + std::to_string(n) + " です。\n") + "force = " + force + ", no=" +
-           std::to_string(n) + "\n";
+    return pick_line(n) + "force = " + force + ", no=" + std::to_string(n) + "\n";
 }
 
 // A square of side 8 from the origin, nodes counter-clockwise, in the view box
@@ -49,6 +30,16 @@ std::unique_ptr<State> square_model()
     k->young = 1000;
     k->thickness = 2;
     return k;
+}
+
+TEST(Pick, TheNodeFoundIsPrintedInCp932)
+{
+    auto k = square_model();
+    const std::string out = console_of([&] { pick_node(*k, 630, 455); });
+    // 該当する節点は 2 です。
+    EXPECT_EQ(out.substr(0, out.find('\n') + 1),
+              "\x8a\x59\x93\x96\x82\xb7\x82\xe9\x90\xdf\x93\x5f\x82\xcd 2 \x82\xc5\x82\xb7\x81\x42\n");
+    EXPECT_EQ(out.substr(0, out.find('\n') + 1), pick_line(2));
 }
 
 TEST(PickMapping, ThePointerGoesThroughTheSquareAsItIsDrawn)

@@ -14,9 +14,7 @@ namespace {
 
 // tabs 1 to 6 unselected: 0.752941 -> 192, 0.878431 -> 224, 0.50196 -> 128
 const Pixel tab_colour[6] = {{0, 192, 192}, {0, 224, 128}, {0, 255, 0}, {255, 255, 0}, {224, 192, 0}, {224, 128, 0}};
-// the eight bands, lowest first
-const Pixel band[8] = {{0, 0, 255}, {0, 192, 192}, {0, 224, 128}, {0, 255, 0},
-                       {255, 255, 0}, {224, 192, 0}, {224, 128, 0}, {255, 0, 0}};
+const Pixel (&band)[8] = band_pixel;
 
 // The middle of legend band b.
 Point band_point(int b, int height = 500)

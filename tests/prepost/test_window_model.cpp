@@ -7,6 +7,8 @@
 // 450-pixel square of the start window.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "window_test.h"
 
 namespace {
@@ -14,16 +16,18 @@ namespace {
 const Pixel yellow{255, 255, 0}, cyan{0, 255, 255};
 
 // Points counter-clockwise from each block's lower left corner; point 13 is
-// the mid-side both blocks share. Point 1 is held both ways, 12 in x, 11 in
-// y; point 6 is pushed left and point 10 down.
-const char* const two_blocks =
-    "13 1 2 3 2\n"
+// the mid-side both blocks share.
+const std::string blocks =
     "1 0 0\n2 1 0\n3 2 0\n4 3 0\n5 4 0\n6 4 1\n7 4 2\n8 3 2\n9 2 2\n10 1 2\n11 0 2\n12 0 1\n13 2 1\n"
     "1 210000 0.3 1\n"
     "1 1 2 3 13 9 10 11 12 1\n"
-    "2 3 4 5 6 7 8 9 13 1\n"
-    "1 1 1 0 0\n12 1 0 0 0\n11 0 1 0 0\n"
-    "6 -100 0\n10 0 -50\n";
+    "2 3 4 5 6 7 8 9 13 1\n";
+// Point 1 is held both ways, 12 in x, 11 in y; point 6 is pushed left and point 10 down.
+const std::string two_blocks = "13 1 2 3 2\n" + blocks +
+                               "1 1 1 0 0\n12 1 0 0 0\n11 0 1 0 0\n"
+                               "6 -100 0\n10 0 -50\n";
+// The same blocks free and unloaded, for the road that fixes and loads them by picking.
+const std::string two_free_blocks = "13 1 2 0 0\n" + blocks;
 
 // Window column and row of a model point.
 double col_at(double x) { return 225 + (x + 0.5) * 90; }
@@ -32,14 +36,6 @@ double row_at(double y) { return 499 - (y + 1.5) * 90; }
 // Tab 4 and the buttons of its rows 3, 5 and 7 in the start window.
 const Point tab4{44, 9}, read_button{112, 143}, shrink_button{112, 217}, numbers_button{180, 217},
     markers_button{112, 293}, loads_button{180, 293};
-
-// Pixels of one colour in a rectangle of the window, its edges included.
-int count_in(const Shot& s, Pixel colour, double x0, double y0, double x1, double y1)
-{
-    const Extent e = extent_of(s, colour, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1) + 1,
-                               static_cast<int>(y1) + 1);
-    return e.count;
-}
 
 // Runs of pixels of one colour down one column between two rows, as their lengths.
 std::vector<int> runs_down(const Shot& s, Pixel colour, int x, int y0, int y1)
@@ -69,16 +65,6 @@ protected:
         k->click(read_button.x, read_button.y);
         EXPECT_TRUE(wait_until([&] { return count_of(k->log(), "wid=") == 1; })) << k->log();
         return k->shot_when([](const Shot& s) { return extent_of(s, white, 225, 0, 675, 500).count > 0; });
-    }
-    // The settled picture after a click on button b of tab 4 (row r, column c)
-    // has been drawn.
-    Shot after(Point b, int r, int c)
-    {
-        const std::string drawn = "Pushed Button " + std::to_string(r) + " " + std::to_string(c) + "\n";
-        const int before = count_of(k->log(), drawn);
-        k->click(b.x, b.y);
-        EXPECT_TRUE(wait_until([&] { return count_of(k->log(), drawn) > before; })) << drawn;
-        return k->settled_shot();
     }
 };
 
@@ -220,6 +206,88 @@ TEST_F(WindowModel, TabFiveMeshesAndSolvesWithTheSuitesPrograms)
     // the mesh lines of x = 0.4 and y = 0.4 cross the blocks
     EXPECT_GT(count_in(s, white, col_at(0.4) - 1, row_at(1.9), col_at(0.4) + 1, row_at(0.1)), 100);
     EXPECT_GT(count_in(s, white, col_at(0.1), row_at(0.4) - 1, col_at(3.9), row_at(0.4) + 1), 200);
+    quit();
+}
+
+// The whole interactive road: free blocks read through tab 4, meshed by the
+// real pelmiro_const on tab 5, the left edge held and the right edge pulled
+// by picking, saved with key s, analysed by the real nalvik_tri and shown on
+// tab 6 as bands of the equivalent stress. Six nodes on each edge (5 cells of
+// 0.4 a block side), each right node pulled by 0.001 E t W = 0.001 * 210000 *
+// 1 * 5 = 1050: a mean stress of 6 * 1050 / 2 = 3150 across the plate.
+TEST_F(WindowModel, TheWholeRoadFromBlocksToStressBands)
+{
+    k->box().write("data2d.txt", two_free_blocks);
+    k->click(tab4.x, tab4.y);
+    k->click(read_button.x, read_button.y);
+    ASSERT_TRUE(wait_until([&] { return count_of(k->log(), "wid=") == 1; })) << k->log();
+
+    k->click(tab_point(5).x, tab_point(5).y);
+    std::string mesh = "pelmiro_const  5 0  ";
+    mesh.resize(32, '\0');
+    k->click(button_point(1, 2).x, button_point(1, 2).y);
+    ASSERT_TRUE(wait_until([&] { return count_of(k->log(), mesh + "\n") == 1; }, 30)) << k->log() << k->err();
+    ASSERT_TRUE(wait_until([&] { return count_of(k->log(), "Input <nalvik.txt>  \n66 1 100 ") == 1; })) << k->log();
+
+    // picks at the pixels of the edge nodes: y = 0, 0.4, ..., 2 at x = 0 and x = 4
+    auto pick_edge = [&](double x, int first_pick) {
+        for (int j = 0; j <= 5; ++j) {
+            ctrl_click(static_cast<int>(col_at(x)), static_cast<int>(50 + (3.5 - 0.4 * j) * 90));
+            ASSERT_TRUE(wait_until([&] { return count_of(k->log(), ", no=") == first_pick + j; })) << k->log();
+        }
+    };
+    after(9, 2);  // fix in x
+    pick_edge(0, 1);
+    after(9, 3);  // fix in y: the lower left node only
+    ctrl_click(static_cast<int>(col_at(0)), static_cast<int>(50 + 3.5 * 90));
+    after(10, 2);  // pull in +x
+    pick_edge(4, 8);
+    EXPECT_EQ(count_of(k->log(), "force = 1.050000e+03, no="), 13) << k->log();
+
+    // the saved mesh: six nodes held in x (one of them in y too), six pulled
+    const std::string saved = save_mesh();
+    EXPECT_EQ(saved.rfind("66 1 100 6 66 \n", 0), 0u) << saved;
+    EXPECT_EQ(count_of(saved, "   1 0   0.000000e+00 0.000000e+00\n"), 5) << saved;
+    EXPECT_EQ(count_of(saved, "   1 1   0.000000e+00 0.000000e+00\n"), 1) << saved;
+    EXPECT_EQ(count_of(saved, "   1.050000e+03 0.000000e+00\n"), 6) << saved;
+
+    k->click(tab_point(5).x, tab_point(5).y);
+    std::string solve = "nalvik_tri          ";
+    solve.resize(32, '\0');
+    k->click(button_point(3, 2).x, button_point(3, 2).y);
+    ASSERT_TRUE(wait_until([&] { return count_of(k->log(), solve + "\n") == 1; }, 30)) << k->log() << k->err();
+
+    k->click(tab_point(6).x, tab_point(6).y);
+    k->click(button_point(2, 2).x, button_point(2, 2).y);  // equivalent stress
+    ASSERT_TRUE(wait_until([&] { return count_of(k->log(), "Range Check End ... {") == 1; })) << k->log() << k->err();
+    EXPECT_EQ(count_of(k->log(), "Input <result_stress.txt> <1 0>\n"), 1);
+    // the levels span the mean stress: lower where the plate is held, peaks at the pulled corners
+    const std::string log = k->log();
+    float lo = 0, hi = 0;
+    ASSERT_EQ(std::sscanf(log.c_str() + log.find("Range Check End ... {"), "Range Check End ... {%f %f}", &lo, &hi), 2);
+    EXPECT_LT(lo, 3150);
+    EXPECT_GT(hi, 3150);
+
+    const Shot s = k->shot_when([](const Shot& s) {
+        const std::set<Pixel> seen = colours_in(s, 225, 0, 675, 500);
+        int bands = 0;
+        for (const Pixel& p : band_pixel) bands += static_cast<int>(seen.count(p));
+        return bands >= 4;
+    });
+    s.save_ppm(k->box().path("road.ppm"));  // kept with KEEP_SANDBOX=1, to look at
+    // the plate is filled wherever it lies: its middle is neither black nor white
+    for (double x : {0.5, 1.5, 2.5, 3.5}) {
+        const Pixel p = s.at(static_cast<int>(col_at(x)), static_cast<int>(row_at(1)));
+        EXPECT_TRUE(p != black && p != white) << x << ": " << to_string(p);
+    }
+    // the held edge keeps its markers and the pulled one its arrows, looked
+    // for outside the plate where no band has their colours: the left halves
+    // of the yellow triangles, the cyan one left of the lower left node, and
+    // the arrows up to the window's edge
+    EXPECT_GT(count_in(s, yellow, col_at(0) - 7, row_at(2), col_at(0) - 3, row_at(0) + 12), 6);
+    EXPECT_GT(count_in(s, cyan, col_at(0) - 13, row_at(0) - 7, col_at(0) - 3, row_at(0) + 7), 0);
+    EXPECT_GT(count_in(s, red, col_at(4) + 3, row_at(2) - 3, 674, row_at(0) + 3), 6 * 30);
+    EXPECT_EQ(k->err(), "");
     quit();
 }
 

@@ -17,6 +17,10 @@
 inline const Pixel black{0, 0, 0}, white{255, 255, 255}, grey{128, 128, 128}, blue{0, 0, 255}, red{255, 0, 0},
     green{0, 255, 0};
 
+// The eight contour bands, lowest first: 0.752941 -> 192, 0.878431 -> 224, 0.50196 -> 128.
+inline const Pixel band_pixel[8] = {{0, 0, 255},   {0, 192, 192}, {0, 224, 128}, {0, 255, 0},
+                                    {255, 255, 0}, {224, 192, 0}, {224, 128, 0}, {255, 0, 0}};
+
 inline constexpr double cw = 205 / 3.0;
 
 struct Point {
@@ -66,6 +70,14 @@ inline Extent extent_of(const Shot& s, Pixel colour, int x0, int y0, int x1, int
     return e;
 }
 
+// Pixels of one colour in a rectangle of the window, its edges included.
+inline int count_in(const Shot& s, Pixel colour, double x0, double y0, double x1, double y1)
+{
+    const Extent e = extent_of(s, colour, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1) + 1,
+                               static_cast<int>(y1) + 1);
+    return e.count;
+}
+
 class Window : public testing::Test {
 protected:
     virtual bool without_path() const { return false; }
@@ -93,6 +105,36 @@ protected:
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
     bool wait_colour(Point p, Pixel want) { return wait_until([&] { return k->pixel(p.x, p.y) == want; }); }
+    // The settled picture after a click at b on button (row r, column c) of
+    // the current tab has been drawn.
+    Shot after(Point b, int r, int c)
+    {
+        const std::string drawn = "Pushed Button " + std::to_string(r) + " " + std::to_string(c) + "\n";
+        const int before = count_of(k->log(), drawn);
+        k->click(b.x, b.y);
+        EXPECT_TRUE(wait_until([&] { return count_of(k->log(), drawn) > before; })) << drawn;
+        return k->settled_shot();
+    }
+    Shot after(int r, int c) { return after(button_point(r, c), r, c); }
+    // A left click at (x, y) with the keys held (xdotool's names, "ctrl" or
+    // "ctrl+shift"), once korvanta has seen the release.
+    void ctrl_click(int x, int y, const char* keys = "ctrl")
+    {
+        const std::string p = std::to_string(x) + " " + std::to_string(y);
+        const std::string release = "Mouse state : {" + p + "} button=0 state=1\n";
+        const int before = count_of(k->log(), release);
+        k->xdo(std::string("mousemove --window %W ") + p + " keydown " + keys + " click 1 keyup " + keys);
+        EXPECT_TRUE(wait_until([&] { return count_of(k->log(), release) > before; })) << release;
+    }
+    // Key s, and nalvik.txt as it was written.
+    std::string save_mesh()
+    {
+        const std::string written = "Write <nalvik.txt>  \n";
+        const int before = count_of(k->log(), written);
+        k->key("s");
+        EXPECT_TRUE(wait_until([&] { return count_of(k->log(), written) > before; })) << k->err();
+        return k->box().read("nalvik.txt");
+    }
 
     XServer x;
     std::unique_ptr<Korvanta> k;
