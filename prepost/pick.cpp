@@ -81,33 +81,26 @@ int next_force_state(int s)
 
 void pick_mode_button(State& k)
 {
+    // a fix mode shows the markers and ends the other mode and the force states
+    auto fix_mode = [&](int& mode, int& other) {
+        k.show_bc = 1;
+        other = 0;
+        k.show_loads = 0;
+        k.force_state_x = k.force_state_y = 0;
+        toggle(mode);
+    };
+    // a force state shows the arrows and ends the other axis's state
+    auto force_step = [&](int& state, int& other) {
+        k.show_loads = 1;
+        other = 0;
+        state = next_force_state(state);
+        std::printf(text::force_states, k.force_state_x, k.force_state_y);
+    };
     switch (pushed_code(k)) {
-    case 92:  // fix in x: markers on, loads off
-        k.show_bc = 1;
-        k.pick_fix_y = 0;
-        k.show_loads = 0;
-        k.force_state_x = k.force_state_y = 0;
-        toggle(k.pick_fix_x);
-        break;
-    case 93:
-        k.show_bc = 1;
-        k.pick_fix_x = 0;
-        k.show_loads = 0;
-        k.force_state_x = k.force_state_y = 0;
-        toggle(k.pick_fix_y);
-        break;
-    case 102:  // load in x: arrows on, y loads off
-        k.show_loads = 1;
-        k.force_state_y = 0;
-        k.force_state_x = next_force_state(k.force_state_x);
-        std::printf(text::force_states, k.force_state_x, k.force_state_y);
-        break;
-    case 103:
-        k.show_loads = 1;
-        k.force_state_x = 0;
-        k.force_state_y = next_force_state(k.force_state_y);
-        std::printf(text::force_states, k.force_state_x, k.force_state_y);
-        break;
+    case 92: fix_mode(k.pick_fix_x, k.pick_fix_y); break;
+    case 93: fix_mode(k.pick_fix_y, k.pick_fix_x); break;
+    case 102: force_step(k.force_state_x, k.force_state_y); break;
+    case 103: force_step(k.force_state_y, k.force_state_x); break;
     default: break;
     }
 }
