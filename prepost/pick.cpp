@@ -59,9 +59,10 @@ void pick_node(State& k, int x, int y)
         if (k.pick_fix_x == 1) toggle(k.fix_x[r - 1]);
         if (k.pick_fix_y == 1) toggle(k.fix_y[r - 1]);
     }
-    // the force follows the zoom: 0.001 E t times the width of the view box
+    // the force follows the zoom: 0.001 E t times the width of the view box,
+    // in single precision like the tables it goes into
     const float w = k.view_xmax - k.view_xmin;
-    const float force = static_cast<float>(k.young * 0.001 * w * k.thickness);
+    const float force = k.young * 0.001f * w * k.thickness;
     std::printf(text::pick_force, force, r);
     if (r > 0) {
         apply_force_state(k.force_state_x, force, k.node_force[2 * r - 2]);
