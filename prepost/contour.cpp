@@ -67,13 +67,13 @@ void fill_bands(Canvas& c, const Pt p[3], const float vals[3], float vmin, float
         const float lines = 7 - std::floor((V2 - vmin) / step) - std::floor((vmax - V0) / step);
         count = lines > 0 ? (lines < 7 ? static_cast<int>(lines) : 7) : 0;
     }
-    // the band of the lowest vertex, and the first level above it
-    int cn = top_band;
-    for (int b = 0; b < band_count; ++b)
-        if (V2 < vmin + static_cast<float>(b + 1) * step) {
-            cn = b;
-            break;
-        }
+    // the band of the lowest vertex, and the first level above it. It comes
+    // from the same quotient as the line count: the search for the first level
+    // above V2 (V2 < vmin + (b + 1) step) can round the other way than the
+    // division next to a level, and a triangle crossed by no line would then
+    // be filled whole in the band below its own
+    const float low = std::floor((V2 - vmin) / step);
+    int cn = low > 0 ? (low < top_band ? static_cast<int>(low) : top_band) : 0;
     float level = vmin + static_cast<float>(cn + 1) * step;
     if (count <= 0) {
         fill(c, P2, P2, P1, P0, cn);

@@ -159,6 +159,22 @@ TEST(BandFill, RoundingNeverTakesABandBeyondTheEight)
     EXPECT_EQ(band_of(c.r.shapes[1]), 0);
 }
 
+TEST(BandFill, TheLowestBandAgreesWithTheLineCountNextToALevel)
+{
+    // 0.549999952 lies one rounding below the sixth level of 0.1..0.7 when the
+    // level is built up (0.1 + 6 step) but on it when divided out ((v - 0.1) /
+    // step = 6): the line count then sees no line crossing the triangle, which
+    // rises by 0.4 step above it, and the triangle must be filled in band 6, the
+    // band all of it but a sliver of rounding lies in
+    auto k = one_triangle();
+    const float vmin = 0.1f, vmax = 0.7f, step = (vmax - vmin) * 0.125f;
+    const float v = 0.549999952f;
+    const float vals[3] = {v, v + 0.4f * step, v};
+    const std::vector<double> a = band_areas(fill_one(*k, vals, vmin, vmax, step));
+    EXPECT_NEAR(a[6], 32, 1e-3);
+    EXPECT_NEAR(a[5], 0, 1e-3);
+}
+
 TEST(BandFill, SortHighestFirstEqualValuesKeepTheirOrder)
 {
     struct Case {
