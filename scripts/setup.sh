@@ -3,6 +3,8 @@
 # only those that are absent (apt-get, as root or through sudo).
 set -e
 packages="g++ make cmake libgtest-dev python3"
+# the fuzz targets: clang with libFuzzer and the sanitizer runtimes
+packages="$packages clang libclang-rt-14-dev"
 # korvanta and its window tests (a fresh X server per test, driven by xdotool)
 packages="$packages freeglut3-dev libgl1-mesa-dev libx11-dev xvfb xdotool x11-apps x11-utils xauth imagemagick"
 

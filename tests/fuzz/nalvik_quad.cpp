@@ -1,0 +1,8 @@
+// Fuzz target: nalvik.txt as nalvik_quad reads, checks and solves it.
+#include "structural.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::structural(data, size, 4);
+    return 0;
+}
