@@ -128,7 +128,7 @@ void assemble_solver_input(const MeshConfig& cfg, int mesh_type, FILE* out)
         {files::force, [](Scanner& sc, int, ScratchMesh& m) { read_forces(sc, m); }},
     };
     for (const Step& st : steps) {
-        Scanner sc = Scanner::open(st.file);
+        Scanner sc = Scanner::open(st.file, temp_name(st.file));
         st.read(sc, mesh_type, s);
         std::fprintf(out, texts::end_file, st.file);
     }

@@ -30,7 +30,7 @@ void read_forces(Scanner& sc, ScratchMesh& s);
 // The solver input in the model-file layout, tab-separated.
 void write_solver_input(FILE* fp, int mesh_type, const ScratchMesh& s);
 
-// Reads all five scratch files (printing "End ... <file>" after each), then
-// writes the configuration's output file whole, so that a failed run leaves
-// the previous one as it was.
+// Reads this run's rows of all five scratch files (printing "End ... <file>"
+// after each), then writes the configuration's output file whole, so that a
+// failed run leaves the previous one as it was.
 void assemble_solver_input(const MeshConfig& cfg, int mesh_type, FILE* out);

@@ -46,7 +46,8 @@ void run(const MeshConfig& cfg, int argc, const char* const* argv)
     read_data2d(sc, m, cfg, stdout);
     build_topology(m, t);
 
-    // 4. node.txt starts empty
+    // 4. node.txt starts empty; the scratch files take their places with the solver input
+    ScratchFiles scratch;
     nwrite(files::node);
 
     // 5. keypoints, shared sides and lines
@@ -74,8 +75,9 @@ void run(const MeshConfig& cfg, int argc, const char* const* argv)
     // 11. the counts
     write_counts(m, t, g, cfg, state.counts);
 
-    // 12. the solver input
+    // 12. the solver input, then the scratch files it was made from
     assemble_solver_input(cfg, g.mesh_type, stdout);
+    scratch.commit();
 }
 
 }  // namespace

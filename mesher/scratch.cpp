@@ -1,21 +1,31 @@
 // The scratch rows, appended one call at a time.
 #include "scratch.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "failure.h"
+#include "outfile.h"
 #include "texts.h"
 
 namespace {
 
-// A scratch file open for one call; closing checks that every byte got out.
+constexpr const char* scratch_files[] = {files::node, files::element, files::bound, files::force, files::init};
+
+[[noreturn]] void cannot_write(const char* file, int err)
+{
+    fail(Status::output, file, strf("cannot be written: %s", std::strerror(err)));
+}
+
+// A scratch file's rows of this run, open for one call; closing checks that every byte got out.
 class Scratch {
 public:
-    Scratch(const char* file, const char* mode) : file_(file), fp_(std::fopen(file, mode))
+    Scratch(const char* file, const char* mode) : file_(file), fp_(std::fopen(temp_name(file).c_str(), mode))
     {
-        if (!fp_) cannot_write(errno);
+        if (!fp_) cannot_write(file_, errno);
     }
     ~Scratch()
     {
@@ -28,24 +38,48 @@ public:
 
     void close()
     {
-        bool broken = std::ferror(fp_) != 0;
-        int err = broken ? EIO : 0;
-        if (std::fclose(fp_) != 0 && !broken) err = errno, broken = true;
+        int err = close_checked(fp_);
         fp_ = nullptr;
-        if (broken) cannot_write(err);
+        if (err) cannot_write(file_, err);
     }
 
 private:
-    [[noreturn]] void cannot_write(int err)
-    {
-        fail(Status::output, file_, strf("cannot be written: %s", std::strerror(err)));
-    }
-
     const char* file_;
     FILE* fp_;
 };
 
 }  // namespace
+
+ScratchFiles::ScratchFiles()
+{
+    // a directory in the way would only show when the files move, after the solver input
+    for (const char* f : scratch_files) {
+        struct stat st;
+        if (stat(f, &st) == 0 && S_ISDIR(st.st_mode)) cannot_write(f, EISDIR);
+    }
+}
+
+ScratchFiles::~ScratchFiles()
+{
+    for (int i = 0; i < 5; ++i)
+        if (!committed_[i]) std::remove(temp_name(scratch_files[i]).c_str());
+}
+
+void ScratchFiles::commit()
+{
+    for (int i = 0; i < 5; ++i) {
+        if (committed_[i]) continue;
+        const char* f = scratch_files[i];
+        if (std::rename(temp_name(f).c_str(), f) != 0) cannot_write(f, errno);
+        committed_[i] = true;
+    }
+}
+
+void nwrite(const char* file)
+{
+    Scratch f(file, "w");
+    f.close();
+}
 
 void write_init(const char* file, int nodes, int materials, int elements, int bc_rows, int force_rows)
 {

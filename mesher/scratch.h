@@ -1,8 +1,27 @@
 // Row writers of the mesher's scratch files (node.txt, element.txt, bound.txt,
-// force.txt, init.txt). Each call opens its file, writes and closes it again,
-// so a run that stops early leaves every row written so far; a file that
-// cannot be opened or written is an output Failure.
+// force.txt, init.txt). Each call opens its file, writes and closes it again;
+// a file that cannot be opened or written is an output Failure. The rows of a
+// run go to the temporary file beside each scratch file (temp_name), and the
+// files take their places only when the run has made its solver input.
 #pragma once
+
+// The five scratch files of one run: a run that fails or is stopped leaves the
+// earlier ones as they were, as it leaves the earlier solver input.
+class ScratchFiles {
+public:
+    ScratchFiles();   // refuses a scratch file that a directory is in the way of
+    ~ScratchFiles();  // removes the rows of a run that did not commit
+    ScratchFiles(const ScratchFiles&) = delete;
+    ScratchFiles& operator=(const ScratchFiles&) = delete;
+
+    void commit();  // moves every file into place
+
+private:
+    bool committed_[5] = {};
+};
+
+// Creates the scratch file (its rows of this run) empty.
+void nwrite(const char* file);
 
 // One line "nodes materials elements boundary-rows force-rows" (file truncated first).
 void write_init(const char* file, int nodes, int materials, int elements, int bc_rows, int force_rows);

@@ -377,14 +377,9 @@ int zahyo_yomi(const char* text, size_t size, FILE* out, FILE* con, const std::s
     return w.n;
 }
 
-void zahyo_yomi(FILE* con)
+void zahyo_yomi(const Scanner& drawing, OutFile& out, OutFile& facter, FILE* con)
 {
-    Scanner drawing = Scanner::open("model2d.dxf");
     const std::string& text = drawing.text();
-    OutFile out("out.txt");
-    OutFile facter("facter.txt");
     int n = zahyo_yomi(text.data(), text.size(), out.fp(), con, drawing.file());
     std::fprintf(facter.fp(), "%d", n);
-    out.commit();
-    facter.commit();
 }

@@ -13,6 +13,7 @@
 #include "drawing.h"
 #include "dxf_reader.h"
 #include "failure.h"
+#include "scan.h"
 #include "zukei.h"
 
 namespace {
@@ -22,11 +23,16 @@ Drawing drawing;  // zero at start, as every table of the program
 void run()
 {
     try {
-        // 1. the drawing's entities into out.txt and facter.txt
-        zahyo_yomi(drawing.con);
+        // 1. the drawing; the four files are written beside their places until all are done
+        Scanner dxf = Scanner::open("model2d.dxf");
+        OutlineFiles files;
 
-        // 2. figures, boundary points and INPUT01.TXT
-        zukei(drawing);
+        // 2. the drawing's entities into out.txt and facter.txt
+        zahyo_yomi(dxf, files.out, files.facter, drawing.con);
+
+        // 3. figures, boundary points and INPUT01.TXT
+        zukei(drawing, files);
+        files.commit();
     } catch (const Failure&) {
         // lindrove_tri02 must not go on to mesh the outline of an earlier drawing
         unlink("INPUT01.TXT");

@@ -40,20 +40,27 @@ void trace_figures(Drawing& d)
     }
 }
 
-void zukei(Drawing& d)
+void OutlineFiles::commit()
+{
+    // every file is known whole before the first one replaces its earlier version
+    for (OutFile* f : {&out, &facter, &figures, &input}) f->finish();
+    for (OutFile* f : {&out, &facter, &figures, &input}) f->commit();
+}
+
+void zukei(Drawing& d, OutlineFiles& files)
 {
     // 1. the entity records; circles and full ellipses are figures at once
-    Scanner facter = Scanner::open("facter.txt");
+    files.facter.finish();
+    Scanner facter = Scanner::open(files.facter.name(), files.facter.temp_path());
     int count = read_record_count(facter);
     std::fprintf(d.con, "okkkkk %d", count + 1);
-    Scanner out = Scanner::open("out.txt");
+    files.out.finish();
+    Scanner out = Scanner::open(files.out.name(), files.out.temp_path());
     read_records(d, out, count);
 
     // 2. the traced figures, and their list
     trace_figures(d);
-    OutFile figures("fig_non.txt");
-    write_fig_non(d, figures.fp());
-    figures.commit();
+    write_fig_non(d, files.figures.fp());
 
     // 3. the outer figure and the boundary points of every figure
     zukei_range(d);
@@ -63,7 +70,5 @@ void zukei(Drawing& d)
     // 4. the rings for the mesher, outer one first
     choose_rings(d);
     list_points(d);
-    OutFile input("INPUT01.TXT");
-    write_input01(d, input.fp());
-    input.commit();
+    write_input01(d, files.input.fp());
 }

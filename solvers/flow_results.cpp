@@ -17,11 +17,15 @@ void write_pressure(OutFile& f, const double* P, int np)
 
 void flow_output(int count, const double* U, const double* V, const double* P, int np)
 {
+    // both files of an output are written before either replaces the one before,
+    // so that a failure on the second leaves the pair of the last output
     OutFile vel(result_gresolt);
     write_velocity(vel, U, V, np);
-    vel.commit();
+    vel.finish();
     std::printf("Count = %d\n", count);
     OutFile pres(result_gresolt_pres);
     write_pressure(pres, P, np);
+    pres.finish();
+    vel.commit();
     pres.commit();
 }

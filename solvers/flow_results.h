@@ -13,8 +13,9 @@ void write_velocity(OutFile& f, const double* U, const double* V, int np);
 // zero; then one more line end.
 void write_pressure(OutFile& f, const double* P, int np);
 
-// Output number `count`: rewrites result_gresolt.txt, prints "Count = <count>",
-// then rewrites result_gresolt_pres.txt. Each file goes to a temporary name
-// first and replaces the old one whole, so that a run stopped at any moment
-// leaves the last complete output.
+// Output number `count`: writes result_gresolt.txt, prints "Count = <count>",
+// then writes result_gresolt_pres.txt. Each file goes to a temporary name first,
+// and the two replace the old ones whole once both are written, so that a run
+// stopped at any moment leaves each file as one output wrote it, and a failure
+// to write either leaves both of the output before.
 void flow_output(int count, const double* U, const double* V, const double* P, int np);

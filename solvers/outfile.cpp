@@ -17,7 +17,7 @@ namespace {
 
 }  // namespace
 
-OutFile::OutFile(std::string name) : name_(std::move(name)), temp_(name_ + ".tmp")
+OutFile::OutFile(std::string name) : name_(std::move(name)), temp_(temp_name(name_))
 {
     // a directory in the way would only show at the rename, after other files moved
     struct stat st;
@@ -35,18 +35,9 @@ OutFile::~OutFile()
 void OutFile::finish()
 {
     if (!fp_) return;
-    bool broken = std::ferror(fp_) != 0;
-    int err = broken ? EIO : 0;
-    if (std::fflush(fp_) != 0 && !broken) {
-        broken = true;
-        err = errno;
-    }
-    if (std::fclose(fp_) != 0 && !broken) {
-        broken = true;
-        err = errno;
-    }
+    int err = close_checked(fp_);
     fp_ = nullptr;
-    if (broken) cannot_write(name_, err);
+    if (err) cannot_write(name_, err);
 }
 
 void OutFile::commit()
@@ -57,12 +48,23 @@ void OutFile::commit()
     committed_ = true;
 }
 
-void nwrite(const char* name)
+std::string temp_name(const std::string& name) { return name + ".tmp"; }
+
+int close_checked(FILE* fp)
 {
-    FILE* fp = std::fopen(name, "w");
-    if (!fp) cannot_write(name, errno);
-    std::fprintf(fp, "%s", "");
-    if (std::fclose(fp) != 0) cannot_write(name, errno);
+    // a row that failed to go out left the stream's error mark and its bytes in the
+    // buffer: the flush tries them again and says why (a full disk, say)
+    bool broken = std::ferror(fp) != 0;
+    int err = 0;
+    if (std::fflush(fp) != 0) {
+        broken = true;
+        err = errno;
+    }
+    if (std::fclose(fp) != 0 && !err) {
+        broken = true;
+        err = errno;
+    }
+    return broken ? (err ? err : EIO) : 0;
 }
 
 void put_row(FILE* fp, int number, const double* values, int n)

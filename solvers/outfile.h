@@ -26,8 +26,12 @@ private:
     bool committed_ = false;
 };
 
-// Creates the named file or truncates it to empty (scratch files, rebuilt row by row).
-void nwrite(const char* name);
+// The temporary name beside a file under which its new text is written.
+std::string temp_name(const std::string& name);
+
+// Flushes and closes a stream that was written; returns 0, or the errno of what
+// went wrong with any of its writes (EIO when nothing tells).
+int close_checked(FILE* fp);
 
 // One result row: "%d " with the number, "%e " for each of n values, then "\n".
 void put_row(FILE* fp, int number, const double* values, int n);

@@ -28,7 +28,7 @@ void culc_node_str(OutFile& elm, int rows_per_element, const ElementNodes& mesh,
     setw2(table, stride, mesh.np, 4);
     elm.finish();
     std::printf("Read <%s>\n", elm.name().c_str());
-    Scanner sc = Scanner::open(elm.temp_path());
+    Scanner sc = Scanner::open(elm.name(), elm.temp_path());
     for (int e = 0; e < mesh.ne; ++e) {
         const int* nodes = mesh.ndn + static_cast<long>(e) * mesh.stride;
         for (int r = 0; r < rows_per_element; ++r) {
@@ -66,6 +66,8 @@ void StructuralFiles::average(int rows_per_element, const ElementNodes& mesh, do
 
 void StructuralFiles::commit()
 {
+    // every file is known whole before the first one replaces its earlier version
+    for (OutFile* f : {&disp, &strain_elm, &stress_elm, &strain, &stress}) f->finish();
     disp.commit();
     strain_elm.commit();
     stress_elm.commit();

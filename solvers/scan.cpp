@@ -55,9 +55,11 @@ bool is_real_token(const char* s, size_t n)
     return i == n;
 }
 
-Scanner Scanner::open(const std::string& file)
+Scanner Scanner::open(const std::string& file) { return open(file, file); }
+
+Scanner Scanner::open(const std::string& file, const std::string& path)
 {
-    FILE* fp = std::fopen(file.c_str(), "rb");
+    FILE* fp = std::fopen(path.c_str(), "rb");
     if (!fp) fail(Status::input, file, strf("cannot be opened: %s", std::strerror(errno)));
     std::string text;
     char buf[65536];

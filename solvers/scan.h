@@ -12,6 +12,9 @@ class Scanner {
 public:
     // Reads the whole file; one that cannot be opened or read is refused.
     static Scanner open(const std::string& file);
+    // Reads the file at `path` (the temporary file of an output being made, say)
+    // and names it `file` in refusals.
+    static Scanner open(const std::string& file, const std::string& path);
     Scanner(std::string file, std::string text) : file_(std::move(file)), text_(std::move(text)) {}
 
     // Names the record now being read: at("node record", 12), at("header").

@@ -1,4 +1,5 @@
-// The assembler reads all five scratch files before it writes the solver input.
+// The assembler reads all five scratch files before it writes the solver input:
+// this run's rows of each, beside it under its temporary name.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "assemble.h"
+#include "outfile.h"
 #include "sandbox.h"
 
 namespace {
@@ -56,7 +58,7 @@ std::string assemble_in(const Sandbox& box, std::string* refusal)
 TEST(Assembler, CopiesTheScratchRowsIntoTheSolverInput)
 {
     Sandbox box;
-    for (const auto& f : scratch) box.write(f[0], f[1]);
+    for (const auto& f : scratch) box.write(temp_name(f[0]), f[1]);
     std::string refusal;
     std::string console = assemble_in(box, &refusal);
     EXPECT_EQ(refusal, "");
@@ -81,12 +83,12 @@ TEST(Assembler, ABrokenScratchFileLeavesTheSolverInputAsItWas)
     };
     for (const Case& c : cases) {
         Sandbox box;
-        for (const auto& f : scratch) box.write(f[0], f[1]);
+        for (const auto& f : scratch) box.write(temp_name(f[0]), f[1]);
         box.write("nalvik.txt", "an earlier solver input\n");
         if (c.text)
-            box.write(scratch[c.file][0], c.text);
+            box.write(temp_name(scratch[c.file][0]), c.text);
         else
-            std::remove(box.path(scratch[c.file][0]).c_str());
+            std::remove(box.path(temp_name(scratch[c.file][0])).c_str());
         auto before = box.snapshot();
         std::string refusal;
         std::string console = assemble_in(box, &refusal);

@@ -1,5 +1,8 @@
 // End-to-end runs of the suite's programs, each in a fresh temporary directory.
 #pragma once
+#include <sys/types.h>
+
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -7,6 +10,7 @@
 struct RunResult {
     int status = -1;         // exit status; -1 when killed or timed out
     bool timed_out = false;
+    bool killed = false;     // stopped by run_killed's SIGKILL
     std::string out, err;    // standard output and standard error, bytes as written
 };
 
@@ -35,8 +39,27 @@ public:
     RunResult run(const std::string& program, const std::vector<std::string>& args = {},
                   const std::string& input = "", double timeout = 60) const;
 
+    // Like run(), but the program is killed with SIGKILL as soon as `now` (asked
+    // with its process id about every 20 microseconds) says so.
+    RunResult run_killed(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input, const std::function<bool(pid_t)>& now,
+                         double timeout = 60) const;
+
+    // Later runs start their program as this user and group, without supplementary
+    // groups (a test run by root can only see refusals to write that way). The
+    // child enters the working directory and opens the program before the change,
+    // so neither the build tree nor the directories above the sandbox need be
+    // reachable for that user: only the working directory and its files.
+    void run_as(uid_t uid, gid_t gid);
+
 private:
+    RunResult launch(const std::string& program, const std::vector<std::string>& args, const std::string& input,
+                     double timeout, const std::function<bool(pid_t)>* now) const;
+
     std::string root_, work_;
+    bool as_other_ = false;
+    uid_t uid_ = 0;
+    gid_t gid_ = 0;
 };
 
 std::string bin_path(const std::string& program);
