@@ -60,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Scanner sc(files::data2d, fuzz::parts(data + 1, size - 1, 1)[0]);
         read_data2d(sc, b.m, cfg, out);
         build_topology(b.m, b.t);
+        ScratchFiles scratch;
         nwrite(files::node);
         write_keypoints(b.m, b.t, out);
         print_topology(b.m, b.t, out);
@@ -70,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         write_conditions(b.m, b.t, b.g, cfg, b.counts, out, out);
         write_counts(b.m, b.t, b.g, cfg, b.counts);
         assemble_solver_input(cfg, b.g.mesh_type, out);
+        scratch.commit();
     } catch (const Failure&) {
     }
     return 0;
