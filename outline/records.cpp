@@ -138,6 +138,13 @@ void read_ellipse(Drawing& d, Scanner& out, int h)
         return;
     }
     ellipse_beta(d, t);
+    // a major axis or ratio near the largest double gives axes beyond it, and
+    // boundary points of inf and nan
+    if (!std::isfinite(d.sotai_a[t]) || !std::isfinite(d.sotai_b[t])) {
+        warn(d, strf("out.txt record %d: an ellipse of half axes %g and %g is left out", h, d.sotai_a[t],
+                     d.sotai_b[t]));
+        return;
+    }
     if (!angle_ok(d.sta_ang[t]) || !angle_ok(d.end_ang[t])) {
         warn(d, strf("out.txt record %d: an ellipse from %g to %g degrees is left out", h, d.sta_ang[t],
                      d.end_ang[t]));

@@ -33,8 +33,8 @@ void run()
     fix_and_solve(s, tkmat, model_file);
 
     // 4. write displacements, element and nodal strains and stresses
-    StructuralFiles out;
-    awrite(out.disp, s.solve, s.np, 2);
+    StructuralFiles out(model_file);
+    out.displacements(s.solve, s.np);
     write_stress_strain(s, out, tkmat);
     out.commit();
 }

@@ -83,10 +83,12 @@ void write_stress_strain(const Structure& s, StructuralFiles& out, Stiffness& tk
             bmatrix(s.xx, s.yy, s.ndn, e, nxx(p / 2), nww(p % 2), b);
             seki<quad_w>(b, ue, eps, 3, 8, 1);
             transpose<quad_w>(eps, row, 1, 3);
+            require_finite(out.model, "element", "strain", row, 1, 3, e + 1);
             awrite_no(e + 1, out.strain_elm, row, quad_w, 1, 3);
             dmatrix(s, d, e);
             seki<quad_w>(d, eps, sig, 3, 3, 1);
             transpose<quad_w>(sig, row, 1, 3);
+            require_finite(out.model, "element", "stress", row, 1, 3, e + 1);
             awrite_no(e + 1, out.stress_elm, row, quad_w, 1, 3);
         }
     }

@@ -1,8 +1,10 @@
 // Structural result rows and nodal means, read back from the element files as printed.
 #include "results.h"
 
+#include <cmath>
 #include <cstdio>
 
+#include "failure.h"
 #include "scan.h"
 #include "workmat.h"
 
@@ -22,8 +24,22 @@ void awrite_no(int number, OutFile& f, const double* m, int w, int count, int n)
     for (int r = 0; r < count; ++r) put_row(f.fp(), number, m + w * r, n);
 }
 
+void require_finite(const char* model, const char* record, const char* what, const double* values, int rows, int n,
+                    int first)
+{
+    for (int r = 0; r < rows; ++r)
+        for (int i = 0; i < n; ++i) {
+            double v = values[static_cast<long>(r) * n + i];
+            if (!std::isfinite(v))
+                fail(Status::numeric, model,
+                     strf("%s %d: the %s is not finite (%g): a value of the model is beyond the range of the "
+                          "arithmetic",
+                          record, first + r, what, v));
+        }
+}
+
 void culc_node_str(OutFile& elm, int rows_per_element, const ElementNodes& mesh,
-                   double* table, int stride, OutFile& node)
+                   double* table, int stride, OutFile& node, const char* model, const char* what)
 {
     setw2(table, stride, mesh.np, 4);
     elm.finish();
@@ -54,14 +70,22 @@ void culc_node_str(OutFile& elm, int rows_per_element, const ElementNodes& mesh,
         row[0] /= row[3];
         row[1] /= row[3];
         row[2] /= row[3];
+        // finite element values can still sum beyond the largest double
+        require_finite(model, "node", what, row, 1, 3, i + 1);
     }
     awrite2(node, table, stride, mesh.np, 3);
 }
 
+void StructuralFiles::displacements(const double* solve, int np)
+{
+    require_finite(model, "node", "displacement", solve, np, 2);
+    awrite(disp, solve, np, 2);
+}
+
 void StructuralFiles::average(int rows_per_element, const ElementNodes& mesh, double* table, int stride)
 {
-    culc_node_str(strain_elm, rows_per_element, mesh, table, stride, strain);
-    culc_node_str(stress_elm, rows_per_element, mesh, table, stride, stress);
+    culc_node_str(strain_elm, rows_per_element, mesh, table, stride, strain, model, "mean strain");
+    culc_node_str(stress_elm, rows_per_element, mesh, table, stride, stress, model, "mean stress");
 }
 
 void StructuralFiles::commit()

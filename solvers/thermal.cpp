@@ -83,9 +83,11 @@ void write_thermal_stress_strain(const EbeModel& m, const double* solve, const d
         thermal_strain(m, temp, h, e, eps0);
         for (int i = 0; i < 3; ++i) eps[tri_w * i] = eps[tri_w * i] + eps0[tri_w * i];
         transpose<tri_w>(eps, row, 1, 3);
+        require_finite(out.model, "element", "strain", row, 1, 3, e + 1);
         awrite_no(e + 1, out.strain_elm, row, tri_w, 1, 3);
         seki<tri_w>(d, eps, sig, 3, 3, 1);
         transpose<tri_w>(sig, row, 1, 3);
+        require_finite(out.model, "element", "stress", row, 1, 3, e + 1);
         awrite_no(e + 1, out.stress_elm, row, tri_w, 1, 3);
     }
     out.average(1, element_nodes(m), table, 4);

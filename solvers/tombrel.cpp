@@ -63,8 +63,8 @@ void run()
     std::printf("\nloop=%d, eps=%e\n", rep.loops, rep.eps);
 
     // 5. write displacements, element and nodal strains and stresses
-    StructuralFiles out;
-    awrite(out.disp, s.solve, s.m.np, 2);
+    StructuralFiles out(model_file);
+    out.displacements(s.solve, s.m.np);
     write_thermal_stress_strain(s.m, s.solve, s.temp, s.heat, out, &s.table[0][0]);
     out.commit();
 }

@@ -50,6 +50,8 @@ void write_stress_strain(const Structure& s, StructuralFiles& out, Stiffness& tk
         bmatrix(s.xx, s.yy, s.ndn, e, b);
         seki<tri_w>(b, ue, eps, 3, 6, 1);
         transpose<tri_w>(eps, row, 1, 3);
+        // before the rounding, which would turn a NaN into a zero
+        require_finite(out.model, "element", "strain", row, 1, 3, e + 1);
         // strains below 1e-10 are rounding noise of a zero and are written as zero
         for (int j = 0; j < 3; ++j)
             if (!(std::fabs(row[j]) >= 1e-10)) row[j] = 0.0;
@@ -57,6 +59,7 @@ void write_stress_strain(const Structure& s, StructuralFiles& out, Stiffness& tk
         dmatrix(s, d, e);
         seki<tri_w>(d, eps, sig, 3, 3, 1);
         transpose<tri_w>(sig, row, 1, 3);
+        require_finite(out.model, "element", "stress", row, 1, 3, e + 1);
         awrite_no(e + 1, out.stress_elm, row, tri_w, 1, 3);
     }
     ElementNodes mesh{&s.ndn[0][0], 4, 3, s.ne, s.np};

@@ -121,7 +121,10 @@ TEST(Records, DegenerateEntitiesAreLeftOutWithAWarning)
             "2\t3\t5.0000\t5.0000\t0.0000\n"
             "3\t4\t5.0000\t5.0000\t0.0000\t0.0000\t0.5000\t0.0000\t6.2832\n"
             "4\t2\t5.0000\t5.0000\t1.0000\t0.0000\t900.0000\n"
-            "5\t1\t0.0000\t0.0000\t1.0000\t0.0000\n");
+            "5\t1\t0.0000\t0.0000\t1.0000\t0.0000\n"
+            // axes beyond the largest double: from the major axis, from the ratio
+            "6\t4\t5.0000\t5.0000\t1e308\t0.0000\t0.5000\t0.0000\t6.2832\n"
+            "7\t4\t5.0000\t5.0000\t8.0000\t0.0000\t1e308\t0.0000\t6.2832\n");
     EXPECT_EQ(d.fac, 2);
     EXPECT_EQ(d.f_non, 0);
     EXPECT_EQ(d.dxf_non[1], 5);
@@ -129,7 +132,9 @@ TEST(Records, DegenerateEntitiesAreLeftOutWithAWarning)
               "lindrove_tri01: warning: out.txt record 1: an arc of radius 0 is left out\n"
               "lindrove_tri01: warning: out.txt record 2: a circle of radius 0 is left out\n"
               "lindrove_tri01: warning: out.txt record 3: an ellipse without a major axis is left out\n"
-              "lindrove_tri01: warning: out.txt record 4: an arc from 0 to 900 degrees is left out\n");
+              "lindrove_tri01: warning: out.txt record 4: an arc from 0 to 900 degrees is left out\n"
+              "lindrove_tri01: warning: out.txt record 6: an ellipse of half axes inf and inf is left out\n"
+              "lindrove_tri01: warning: out.txt record 7: an ellipse of half axes 8 and inf is left out\n");
 }
 
 TEST(Records, RecordsThatTheReaderNeverWritesAreRefused)

@@ -284,6 +284,11 @@ TEST(NalvikQuad, BrokenInputIsRefusedAndEarlierResultsStay)
         {"held in x only", replaced("1 1 1 0 0\n6 1 1 0 0", "1 1 0 0 0\n6 1 0 0 0"), 3, rigid},
         {"result file cannot be written", replaced("3 0.5 0\n4 0.5 0", "3 1.5 0\n4 1.5 0"), 5,
          "result_nalvik_strain_elm.txt: cannot be written: Is a directory", "result_nalvik_strain_elm.txt"},
+        // results beyond the largest double would be written as inf or nan
+        {"a prescribed displacement near the largest double", replaced("1 1 1 0 0", "1 1 1 1e308 0"), 4,
+         "node 2: the displacement is not finite ("},
+        {"a load near the largest double", replaced("3 0.5 0\n", "3 1e308 0\n"), 4,
+         "element 1: the stress is not finite (inf): a value of the model is beyond the range of the arithmetic"},
     };
     expect_refusals("nalvik_quad", "nalvik.txt", held_strip, cases);
 }

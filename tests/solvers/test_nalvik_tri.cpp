@@ -230,6 +230,13 @@ TEST(NalvikTri, BrokenInputIsRefusedAndEarlierResultsStay)
          "has no stiffness: it is in no element, or the structure is not held against rigid motion"},
         {"result file cannot be written", replaced("2 0.5 0\n3 0.5 0", "2 1.5 0\n3 1.5 0"), 5,
          "result_nalvik_stress.txt: cannot be written: Is a directory", "result_nalvik_stress.txt"},
+        // results beyond the largest double would be written as inf or nan
+        {"a coordinate near the largest double",
+         "4 2 2 2 2\n1 0 0\n2 1 0\n3 1 1e308\n4 0 1\n1 1 0 1\n2 2 0.25 1\n1 1 2 3 1\n2 1 3 4 2\n"
+         "1 1 1 0 0\n4 1 1 0 0\n2 0.5 0\n3 0.5 0\n",
+         4, "node 2: the displacement is not finite ("},
+        {"a load near the largest double", replaced("2 0.5 0\n", "2 1e308 0\n"), 4,
+         "the mean strain is not finite (inf): a value of the model is beyond the range of the arithmetic"},
     };
     expect_refusals("nalvik_tri", "nalvik.txt", unit_square, cases);
 }
