@@ -224,6 +224,9 @@ TEST(NalvikTri, BrokenInputIsRefusedAndEarlierResultsStay)
          "nalvik.txt: load record 2: node -3 is not in 1..4"},
         {"degenerate triangle", replaced("3 1 1\n", "3 2 0\n"), 3,
          "nalvik.txt: element 1: nodes 1 2 3 enclose no area"},
+        // twice the area of element 1 is 1e200 * 1e200, beyond the largest double
+        {"triangle whose area overflows", replaced("2 1 0\n3 1 1\n", "2 1e200 0\n3 1e200 1e200\n"), 3,
+         "nalvik.txt: element 1: nodes 1 2 3 enclose no area"},
         {"node in no element left free", replaced("4 1 2 2 2\n", "5 1 2 2 2\n").insert(tidy.find("1 1 0 1"), "5 3 3\n"),
          3, "nalvik.txt: node 5 x has no stiffness: it is in no element, or the structure is not held against rigid motion"},
         {"held in x only", replaced("1 1 1 0 0\n4 1 1 0 0", "1 1 0 0 0\n4 1 0 0 0"), 3,
