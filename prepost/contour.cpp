@@ -131,10 +131,13 @@ void draw_contours(Canvas& c, const State& k, const float* values, const int (*c
 {
     const int n = k.node_count;
     if (n < 1) return;
-    float vmax = values[0], vmin = values[0];
-    for (int i = 1; i < n; ++i) {
-        if (values[i] > vmax) vmax = values[i];
-        if (values[i] < vmin) vmin = values[i];
+    // a value that is no number has no place in the range; taken as its start, it
+    // would make the whole range NaN and every triangle flat
+    float vmax = NAN, vmin = NAN;
+    for (int i = 0; i < n; ++i) {
+        if (std::isnan(values[i])) continue;
+        if (std::isnan(vmax) || values[i] > vmax) vmax = values[i];
+        if (std::isnan(vmin) || values[i] < vmin) vmin = values[i];
     }
     // the spread relative to the larger end, or to the other one when that is 0
     float r = 0;

@@ -18,6 +18,17 @@ const char* const holed_square =
     "4 4\n6 4\n6 6\n4 6\n"
     "2 8\n";
 
+// A strip 60 by 3 with a node every 1 along its long sides, and a slot 56 long along
+// its middle: the two rows are joined by a zigzag, about two edges per unit of length,
+// so the slot's first segment crosses over a hundred triangles, more than a chain holds.
+std::string long_slot_in_a_strip()
+{
+    std::vector<Point> strip;
+    for (int i = 0; i <= 60; ++i) strip.push_back({double(i), 0});
+    for (int i = 60; i >= 0; --i) strip.push_back({double(i), 3});
+    return describe({strip}, {{{2, 1.35}, {58, 1.35}, {58, 1.65}, {2, 1.65}}}).text();
+}
+
 RunResult run_holed_square(const Sandbox& box, const std::string& answer)
 {
     box.write("INPUT01.TXT", holed_square);
@@ -89,6 +100,7 @@ TEST(Refusals, EachEndsWithItsPairAndLeavesTheOldMesh)
     };
     const char* input_pair = " ***ERROR IN SUBROUTINE INPUT***\n ***INCORRECT BOUNDARY DATA***\n";
     const char* square = "1\n0\n4\n0\n1,4,3,2\n4\n0\n0 0\n1 0\n1 1\n0 1\n";
+    const std::string slot = long_slot_in_a_strip();
     const Case cases[] = {
         {"no file", nullptr, "4\n", input_pair, 2},
         {"a count that is no integer", "x\n", "4\n", input_pair, 2},
@@ -115,6 +127,14 @@ TEST(Refusals, EachEndsWithItsPairAndLeavesTheOldMesh)
          " ***ERROR IN SUBROUTINE ROUGH***\n ***INCORRECT NUMBER OF NODES***\n", 3},
         {"a clockwise hole", "1\n1\n4\n4\n1,4,3,2\n8\n0\n0 0\n4 0\n4 4\n0 4\n1 1\n1 2\n2 2\n2 1\n", "20\n",
          " ***ERROR IN SUBROUTINE MODEL***\n ***INCORRECT AREA OF ELEMENTS***\n", 3},
+        // 1e-11 above the bottom edge is far enough for the input check (1e-12 of the
+        // box), but fifteen digits of 10000.00000000001 are 10000.0000000000: as
+        // written, the triangle on that edge would have no area
+        {"a triangle that the written coordinates flatten",
+         "1\n0\n4\n1\n1,4,3,2\n4\n1\n0 10000\n1 10000\n1 10001\n0 10001\n0.5 10000.00000000001\n", "5\n",
+         " ***ERROR IN SUBROUTINE CHECK***\n ***ELEMENT AREA NOT POSITIVE***\n", 3},
+        {"a slot crossing more triangles than a chain holds", slot.c_str(), "126\n",
+         " ***ERROR IN SUBROUTINE POLY***\n ***TOO MANY ELEMENTS IN CHAIN***\n", 3},
         {"an answer that is no integer", square, "many\n",
          " ***ERROR IN SUBROUTINE FINE***\n ***TOTAL NUMBER OF NODES NOT READ***\n", 2},
         {"no answer at all", square, "",

@@ -245,17 +245,30 @@ TEST(LindroveTri01, ClockwiseTraceIsTurnedWithAWarning)
                                {10, 110}, {10, 85}, {10, 60}, {25, 50}}));
 }
 
-TEST(LindroveTri01, OpenFiguresBesideTheOuterOneAreLeftOut)
+TEST(LindroveTri01, FiguresThatMakeNoRingBesideTheOuterOneAreLeftOut)
 {
-    // a rectangle and, inside it, three sides of a small square
-    std::string text = drawing(dxf_rectangle(0, 0, 100, 100) + dxf_line(40, 40, 60, 40) + dxf_line(60, 40, 60, 60) +
-                               dxf_line(60, 60, 40, 60));
-    DrawingRun run("", text);
-    ASSERT_EQ(run.r.status, 0) << run.r.err;
-    EXPECT_EQ(run.r.err, "lindrove_tri01: warning: figure 2 does not close: it is left out of INPUT01.TXT\n");
-    Rings b = run.boundary();
-    EXPECT_EQ(b.counts, std::vector<int>{8});
-    EXPECT_EQ(count_of(run.box.read("fig_non.txt"), "\n"), 2u);
+    // a rectangle and, inside it, a figure that gives no ring
+    const struct {
+        const char* what;
+        std::string inside, warning;
+    } cases[] = {
+        {"three sides of a small square",
+         dxf_line(40, 40, 60, 40) + dxf_line(60, 40, 60, 60) + dxf_line(60, 60, 40, 60),
+         "figure 2 does not close: it is left out of INPUT01.TXT"},
+        // its ends meet within the tenth, so it closes on itself, but a line gives
+        // only its start and its midpoint
+        {"a line 0.05 long", dxf_line(50, 50, 50.05, 50),
+         "figure 2 has 2 boundary points: it is left out of INPUT01.TXT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DrawingRun run("", drawing(dxf_rectangle(0, 0, 100, 100) + c.inside));
+        ASSERT_EQ(run.r.status, 0) << run.r.err;
+        EXPECT_EQ(run.r.err, "lindrove_tri01: warning: " + c.warning + "\n");
+        Rings b = run.boundary();
+        EXPECT_EQ(b.counts, std::vector<int>{8});
+        EXPECT_EQ(count_of(run.box.read("fig_non.txt"), "\n"), 2u);
+    }
 }
 
 TEST(LindroveTri01, OuterFigureLeftOfAndBelowTheAxesIsStillTheWidest)

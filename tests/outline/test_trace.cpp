@@ -138,3 +138,22 @@ TEST(Trace, TwoEntitiesSharingBothEndsStayOpen)
     EXPECT_FALSE(d.f_closed[1]);
     EXPECT_EQ(d.m, 2);
 }
+
+TEST(Trace, ACosineRoundedPastOneStillTakesTheBranch)
+{
+    // At each corner of this triangle one branch leaves, so the reference direction is that
+    // branch itself and the cosine between them is exactly 1; for the hypotenuse (-2, 3), of
+    // squared length 13, the rounded sqrt(13) squared falls short of 13 and the quotient
+    // comes out above 1, where the arccosine has no value.
+    const double s = 2.0 * 2.0 + 3.0 * 3.0;
+    ASSERT_GT(s / (std::sqrt(s) * std::sqrt(s)), 1.0);
+    Captured c;
+    Drawing& d = c.d();
+    trace(d, row(1, 10, 10, 12, 10) + row(2, 12, 10, 10, 13) + row(3, 10, 13, 10, 10));
+    ASSERT_EQ(d.f_non, 1);
+    EXPECT_TRUE(d.f_closed[1]);
+    EXPECT_EQ(d.m, 4);
+    const int records[] = {1, 2, 3};
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(d.outdxf_non[1][k], records[k - 1]) << k;
+    EXPECT_EQ(c.err(), "");
+}

@@ -249,6 +249,45 @@ TEST(Contours, SmallSpreadsAreDrawnFlatInRed)
     }
 }
 
+TEST(Contours, ATriangleWithAValueThatIsNoNumberIsFilledFlatTheOthersKeepTheirBands)
+{
+    // The square (0, 0) .. (8, 8) cut on either diagonal, one node without a value
+    // (NaN, as a broken result row gives), the other three 4 at one corner of the other
+    // triangle, 0 at its right angle and 8 at its third corner: the range stays 0..8 and
+    // that triangle is the one of the first band test, bands 1, 3, 5, 7, 7, 5, 3, 1; the
+    // triangle touching the unknown node is one red polygon of area 32.
+    const float nan = NAN;
+    struct Case {
+        const char* what;
+        std::vector<int> elements;
+        std::vector<float> values;
+        int flat;  // the triangle filled flat, 0 or 1
+    };
+    const Case cases[] = {
+        {"the last node", {1, 2, 3, 1, 3, 4}, {4, 0, 8, nan}, 1},
+        {"the first node, which the range starts from", {2, 3, 4, 2, 4, 1}, {nan, 4, 0, 8}, 1},
+        {"the first node, in the first triangle", {2, 4, 1, 2, 3, 4}, {nan, 4, 0, 8}, 0},
+    };
+    const double bands[8] = {1, 3, 5, 7, 7, 5, 3, 1};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto k = model({{0, 0}, {8, 0}, {8, 8}, {0, 8}}, c.elements, 3);
+        set_box(*k, -1, 9, -1, 9);
+        for (int i = 0; i < 4; ++i) k->node_scalar[i] = c.values[i];
+        Recorded r = contours(*k);
+        ASSERT_GT(r.shapes.size(), 2u);
+        const size_t flat_at = c.flat == 0 ? 0 : r.shapes.size() - 1;
+        const Recorded::Shape_ flat = r.shapes[flat_at];
+        r.shapes.erase(r.shapes.begin() + flat_at);
+        EXPECT_EQ(band_of(flat), 7);
+        EXPECT_NEAR(area_of(flat), 32, 1e-9);
+        const std::vector<double> a = band_areas(r);  // every polygon in one of the eight colours
+        for (int b = 0; b < 8; ++b) EXPECT_NEAR(a[b], bands[b], 1e-4) << "band " << b;
+        for (const auto& s : r.shapes)
+            for (const auto& v : s.v) EXPECT_TRUE(std::isfinite(v[0]) && std::isfinite(v[1]));
+    }
+}
+
 TEST(Contours, QuadrilateralsAreSplitOnTheDiagonalFromCorner1To3)
 {
     // values 0, 8, 0, 8 at the corners: split on 1-3 the halves run 0-8-0 and

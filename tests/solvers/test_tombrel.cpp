@@ -282,6 +282,10 @@ TEST(Tombrel, BrokenInputIsRefusedAndEarlierResultsStay)
     const std::string tidy = two_cells;
     auto replaced = [&](const std::string& from, const std::string& to) { return replaced_in(tidy, from, to); };
     const std::string temps = brundel_rows({20, 30, 40, 50, 60, 70});
+    // the right cell's two elements gone: nodes 3 and 6 are in no element, and nothing
+    // but a boundary record could fix them
+    const std::string left_cell_only =
+        replaced_in(replaced("6 1 4 2 2\n", "6 1 2 2 2\n"), "3 2 3 6 1\n4 2 6 5 1\n", "");
     // (what, text, status, message, blocked, file): text replaces `file`, nalvik.txt when null
     const char* const init = "init_heat.txt";
     const char* const rb = "result_brundel.txt";
@@ -299,6 +303,12 @@ TEST(Tombrel, BrokenInputIsRefusedAndEarlierResultsStay)
          "no convergence after "},
         {"held by flags below 1", replaced("1 1 1 0 0\n4 1 1 0 0\n", "1 -1 -1 0 0\n4 -1 -1 0 0\n"), 4,
          "no convergence after "},
+        {"free nodes in no element", left_cell_only, 3,
+         "nalvik.txt: node 3 is in no element and is not held in x and y"},
+        {"a node in no element held in x only",
+         replaced_in(replaced_in(left_cell_only, "6 1 2 2 2\n", "6 1 2 4 2\n"), "4 1 1 0 0\n",
+                     "4 1 1 0 0\n3 1 0 0 0\n6 1 1 0 0\n"),
+         3, "nalvik.txt: node 3 is in no element and is not held in y"},
         {"init_heat.txt missing", "", 2, "init_heat.txt: cannot be opened: No such file or directory", nullptr, init},
         {"init_heat.txt short", "20 0\n", 2,
          "init_heat.txt: the file ends before the expansion coefficient", nullptr, init},
