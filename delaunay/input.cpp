@@ -150,7 +150,9 @@ void check_outline(const Outline& in, const Scanner& sc)
         int first = in.first_hole_node(j), c = in.interior_count[j];
         for (int k = 0; k < c; ++k) segments.push_back({first + k, first + (k + 1) % c});
     }
-    for (int v = in.exterior_nodes() + 1; v <= n; ++v)
+    // an exterior node there too: a boundary that runs back along itself
+    // leaves a triangle of no area that no swap removes
+    for (int v = 1; v <= n; ++v)
         for (const auto& s : segments) {
             int a = s.first, b = s.second;
             if (v == a || v == b) continue;
@@ -159,7 +161,10 @@ void check_outline(const Outline& in, const Scanner& sc)
                 continue;
             if (segment_distance(in.x[a], in.y[a], in.x[b], in.y[b], in.x[v], in.y[v]) < eps)
                 sc.refuse(strf("%s %d lies on the boundary segment %d-%d",
-                               v > in.n_boundary_point ? "inner point" : "hole node", v, a, b));
+                               v > in.n_boundary_point    ? "inner point"
+                               : v > in.exterior_nodes() ? "hole node"
+                                                         : "exterior node",
+                               v, a, b));
         }
 
     // an exterior boundary inside another belongs in the interior boundaries

@@ -14,8 +14,8 @@ Scanner open_outline();
 // Reads the boundary description (list-directed reads: each starts on a new line,
 // commas separate like blanks) and refuses, with the INPUT pair, what cannot be
 // meshed: counts out of range, list entries out of range, repeated or numbered out of
-// turn, coincident points, a box of no size, a hole node or inner point on a boundary
-// segment, an exterior boundary that starts inside another.
+// turn, coincident points, a box of no size, a node or inner point on a boundary segment
+// of which it is no end, an exterior boundary that starts inside another.
 void input(Scanner& sc, Outline& in);
 
 // The geometric part of the checks, on the points as read.

@@ -118,6 +118,9 @@ TEST(Refusals, EachEndsWithItsPairAndLeavesTheOldMesh)
          input_pair, 2},
         {"a hole node on the exterior boundary", "1\n1\n4\n3\n1,4,3,2\n7\n0\n0 0\n4 0\n4 4\n0 4\n2 0\n3 1\n2 2\n",
          "7\n", input_pair, 2},
+        // node 2 lies on the segment from 5 back to 1
+        {"an exterior boundary that runs back along itself", "1\n0\n5\n0\n1,4,3,2,5\n5\n0\n0 0\n2 0\n2 2\n0 2\n3 0\n",
+         "7\n", input_pair, 2},
         {"an exterior boundary inside another",
          "2\n0\n4 4\n0\n1,4,3,2\n5,8,7,6\n8\n0\n0 0\n4 0\n4 4\n0 4\n1 1\n2 1\n2 2\n1 2\n", "8\n", input_pair, 2},
         {"an anticlockwise exterior list", "1\n0\n4\n0\n1,2,3,4\n4\n0\n0 0\n1 0\n1 1\n0 1\n", "9\n",
