@@ -141,6 +141,10 @@ TEST(Refusals, EachEndsWithItsPairAndLeavesTheOldMesh)
         {"points far closer together than the box is wide",
          "1\n0\n8\n0\n1,8,7,6,5,4,3,2\n8\n0\n10 7\n6 5\n4 3\n2 28\n5 10\n10 65\n-840085033519 18\n17 89\n",
          "1964\n", " ***ERROR IN SUBROUTINE LAWSON***\n ***NON-CONVERGENGE***\n", 4},
+        // the same a little farther off: the breakdown shows where an edge is split
+        {"points far closer together than the box is wide, split later",
+         "1\n0\n8\n0\n1,8,7,6,5,4,3,2\n8\n0\n10 7\n6 5\n4 3\n2 28\n5 10\n10 65\n-843080503519 18\n17 89\n",
+         "1964\n", " ***ERROR IN SUBROUTINE LAWSON***\n ***NON-CONVERGENGE***\n", 4},
         {"a slot crossing more triangles than a chain holds", slot.c_str(), "126\n",
          " ***ERROR IN SUBROUTINE POLY***\n ***TOO MANY ELEMENTS IN CHAIN***\n", 3},
         {"an answer that is no integer", square, "many\n",
