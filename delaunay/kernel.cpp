@@ -166,6 +166,13 @@ void delaun(Mesh& m, int r, int i1, int i2, int capacity)
     }
 }
 
+void swaps_broke_down(const char* where, int p)
+{
+    stop(Pair::lawson, strf("the swaps %s node %d broke down: the points lie too close together "
+                            "for the arithmetic, against the size of the box",
+                            where, p));
+}
+
 void swap_loop(Mesh& m, int i, int top, int capacity)
 {
     while (top > 0) {
@@ -173,13 +180,8 @@ void swap_loop(Mesh& m, int i, int top, int capacity)
         int r2 = m.NEIB[l][1];
         int e = edge(m, r2, l);
         int w1 = m.LNODS[r2][e], w2 = m.LNODS[r2][nx(e)], w3 = m.LNODS[r2][pv(e)];
-        // every triangle waiting here has node i first and faces r2 across edge 1; the
-        // plain double-precision swap test can break that when the points lie far
-        // closer together than the box is wide, and the mesh is then past mending
-        if (m.LNODS[l][0] != i || m.LNODS[l][1] != w2 || m.LNODS[l][2] != w1)
-            stop(Pair::lawson, strf("the swaps around node %d broke down: the points lie too close together "
-                                    "for the arithmetic, against the size of the box",
-                                    i));
+        // every triangle waiting here has node i first and faces r2 across edge 1
+        if (m.LNODS[l][0] != i || m.LNODS[l][1] != w2 || m.LNODS[l][2] != w1) swaps_broke_down("around", i);
         if (swap(m.X[w1], m.Y[w1], m.X[w2], m.Y[w2], m.X[w3], m.Y[w3], m.X[i], m.Y[i]) != 1) continue;
 
         int a2 = m.NEIB[r2][nx(e)], b2 = m.NEIB[r2][pv(e)], c2 = m.NEIB[l][2];

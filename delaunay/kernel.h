@@ -18,6 +18,12 @@ int ipush(int item, int capacity, int top);         // item, or IPUSH when top e
 void push(int* stack, int& top, int capacity, int item);  // stack[++top] = item, checked
 double area(const Mesh& m, int tri);                // signed area, positive counter-clockwise
 bool has_vertex(const Mesh& m, int tri, int node);
+// The LAWSON stop of a mesh whose shape the swaps lost (`where`: "around" or
+// "before" node p, as it shows in swapping or in splitting an edge): the swap
+// test in double precision cannot tell apart points that lie far closer together
+// than the box is wide, and a triangle waiting to be swapped or split no longer
+// has the nodes its links promise.
+[[noreturn]] void swaps_broke_down(const char* where, int p);
 // The area-weighted mean of the centroids of node p's triangles.
 void centroid_of_fan(const Mesh& m, int p, double& x, double& y);
 

@@ -102,13 +102,8 @@ void remesh(Mesh& m, int t, int e, int l, int f, int p)
 {
     const int A = m.LNODS[t][e], B = m.LNODS[t][nx(e)], c = m.LNODS[t][pv(e)];
     const int d = m.LNODS[l][pv(f)];
-    // the neighbour across the split edge runs it the other way; where earlier swaps
-    // lost the shape of the mesh (points far closer together than the box is wide,
-    // beyond what the double-precision swap test resolves) it does not
-    if (m.LNODS[l][f] != B || m.LNODS[l][nx(f)] != A)
-        stop(Pair::lawson, strf("the swaps before node %d broke down: the points lie too close together "
-                                "for the arithmetic, against the size of the box",
-                                p));
+    // the neighbour across the split edge runs it the other way
+    if (m.LNODS[l][f] != B || m.LNODS[l][nx(f)] != A) swaps_broke_down("before", p);
     const int a1 = m.NEIB[t][nx(e)], a2 = m.NEIB[t][pv(e)];
     const int b1 = m.NEIB[l][nx(f)], b2 = m.NEIB[l][pv(f)];
     const int m1 = m.NELEM + 1, m2 = m.NELEM + 2;

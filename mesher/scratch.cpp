@@ -1,11 +1,8 @@
 // The scratch rows, appended one call at a time.
 #include "scratch.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "failure.h"
 #include "outfile.h"
@@ -14,11 +11,7 @@
 namespace {
 
 constexpr const char* scratch_files[] = {files::node, files::element, files::bound, files::force, files::init};
-
-[[noreturn]] void cannot_write(const char* file, int err)
-{
-    fail(Status::output, file, strf("cannot be written: %s", std::strerror(err)));
-}
+static_assert(sizeof scratch_files / sizeof scratch_files[0] == ScratchFiles::count);
 
 // A scratch file's rows of this run, open for one call; closing checks that every byte got out.
 class Scratch {
@@ -53,21 +46,18 @@ private:
 ScratchFiles::ScratchFiles()
 {
     // a directory in the way would only show when the files move, after the solver input
-    for (const char* f : scratch_files) {
-        struct stat st;
-        if (stat(f, &st) == 0 && S_ISDIR(st.st_mode)) cannot_write(f, EISDIR);
-    }
+    for (const char* f : scratch_files) refuse_directory_in_the_way(f);
 }
 
 ScratchFiles::~ScratchFiles()
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < count; ++i)
         if (!committed_[i]) std::remove(temp_name(scratch_files[i]).c_str());
 }
 
 void ScratchFiles::commit()
 {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         if (committed_[i]) continue;
         const char* f = scratch_files[i];
         if (std::rename(temp_name(f).c_str(), f) != 0) cannot_write(f, errno);

@@ -16,8 +16,10 @@ public:
 
     void commit();  // moves every file into place
 
+    static constexpr int count = 5;  // node.txt, element.txt, bound.txt, force.txt, init.txt
+
 private:
-    bool committed_[5] = {};
+    bool committed_[count] = {};
 };
 
 // Creates the scratch file (its rows of this run) empty.

@@ -42,9 +42,7 @@ void trace_figures(Drawing& d)
 
 void OutlineFiles::commit()
 {
-    // every file is known whole before the first one replaces its earlier version
-    for (OutFile* f : {&out, &facter, &figures, &input}) f->finish();
-    for (OutFile* f : {&out, &facter, &figures, &input}) f->commit();
+    commit_together({&out, &facter, &figures, &input});
 }
 
 void zukei(Drawing& d, OutlineFiles& files)

@@ -21,11 +21,9 @@ void flow_output(int count, const double* U, const double* V, const double* P, i
     // so that a failure on the second leaves the pair of the last output
     OutFile vel(result_gresolt);
     write_velocity(vel, U, V, np);
-    vel.finish();
+    vel.finish();  // the velocities are whole before the count is printed
     std::printf("Count = %d\n", count);
     OutFile pres(result_gresolt_pres);
     write_pressure(pres, P, np);
-    pres.finish();
-    vel.commit();
-    pres.commit();
+    commit_together({&vel, &pres});
 }

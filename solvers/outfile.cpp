@@ -8,20 +8,21 @@
 
 #include "failure.h"
 
-namespace {
-
-[[noreturn]] void cannot_write(const std::string& name, int err)
+void cannot_write(const std::string& name, int err)
 {
     fail(Status::output, name, strf("cannot be written: %s", std::strerror(err)));
 }
 
-}  // namespace
+void refuse_directory_in_the_way(const std::string& name)
+{
+    struct stat st;
+    if (stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) cannot_write(name, EISDIR);
+}
 
 OutFile::OutFile(std::string name) : name_(std::move(name)), temp_(temp_name(name_))
 {
     // a directory in the way would only show at the rename, after other files moved
-    struct stat st;
-    if (stat(name_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) cannot_write(name_, EISDIR);
+    refuse_directory_in_the_way(name_);
     fp_ = std::fopen(temp_.c_str(), "w");
     if (!fp_) cannot_write(name_, errno);
 }
@@ -46,6 +47,13 @@ void OutFile::commit()
     if (committed_) return;
     if (std::rename(temp_.c_str(), name_.c_str()) != 0) cannot_write(name_, errno);
     committed_ = true;
+}
+
+void commit_together(std::initializer_list<OutFile*> files)
+{
+    // every file is known whole before the first one replaces its earlier version
+    for (OutFile* f : files) f->finish();
+    for (OutFile* f : files) f->commit();
 }
 
 std::string temp_name(const std::string& name) { return name + ".tmp"; }

@@ -1,6 +1,7 @@
 // Output files that appear whole or not at all.
 #pragma once
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 // A result file is written under a temporary name beside its own and moved into
@@ -25,6 +26,17 @@ private:
     FILE* fp_ = nullptr;
     bool committed_ = false;
 };
+
+// Finishes every file, then moves them all into place: a failure to write any
+// one leaves the earlier versions of all of them.
+void commit_together(std::initializer_list<OutFile*> files);
+
+// The output Failure of a file that cannot be created, written or moved.
+[[noreturn]] void cannot_write(const std::string& name, int err);
+
+// Refuses a file whose place a directory takes: its temporary file would be
+// written in full and only its move fail, after other files had moved.
+void refuse_directory_in_the_way(const std::string& name);
 
 // The temporary name beside a file under which its new text is written.
 std::string temp_name(const std::string& name);

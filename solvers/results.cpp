@@ -90,11 +90,5 @@ void StructuralFiles::average(int rows_per_element, const ElementNodes& mesh, do
 
 void StructuralFiles::commit()
 {
-    // every file is known whole before the first one replaces its earlier version
-    for (OutFile* f : {&disp, &strain_elm, &stress_elm, &strain, &stress}) f->finish();
-    disp.commit();
-    strain_elm.commit();
-    stress_elm.commit();
-    strain.commit();
-    stress.commit();
+    commit_together({&disp, &strain_elm, &stress_elm, &strain, &stress});
 }
